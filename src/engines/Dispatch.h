@@ -1,0 +1,23 @@
+#pragma once
+
+#include "engines/SSearch.h"
+#include "store/EngineList.h"
+
+#include <string>
+
+// The placeholder a URL template holds for the query.
+inline constexpr std::string_view kKeyword = "[keyword]";
+
+// First engine whose abbreviation equals `word` regardless of ASCII case,
+// selected or not, or the null record. Lower-cases the abbreviation of every
+// engine it examines, in the list itself.
+SSearch FindByAbbreviation(CEngineList& engines, std::string word);
+
+// Percent-encodes a query for a URL: spaces become '+', letters, digits and
+// "-._~" stay, every other byte becomes %XX.
+std::string EncodeQuery(const std::string& query);
+
+// The address a search opens: the current engine's template (or that of the
+// engine whose abbreviation starts the query) with the query put in place of
+// every "[keyword]". May lower-case abbreviations (see FindByAbbreviation).
+std::string BuildSearchAddress(std::string query, const SSearch& current, CEngineList& engines);

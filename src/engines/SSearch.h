@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// One search engine. Strings are 8-bit text (UTF-8 on Linux, but any bytes
+// are kept as they are).
+struct SSearch {
+    std::string name;
+    std::string url;           // URL template; "[keyword]" stands for the query
+    std::string abbreviation;  // first word of a query that picks this engine
+    std::string group;
+    bool selected = false;     // listed in the engine menu
+    std::int32_t extra = 0;    // carried along and stored, never interpreted
+
+    bool operator==(const SSearch&) const = default;
+};
+
+// The record every lookup returns for "not found".
+inline constexpr const char* kNullName = "null";
+
+inline SSearch NullSearch() {
+    SSearch s;
+    s.name = kNullName;
+    return s;
+}
+
+inline bool IsNull(const SSearch& s) { return s.name == kNullName; }

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+// Writes `size` bytes to `path` through a temporary file in the same folder,
+// flushed to disk and renamed over the old file. On any failure the temporary
+// file is removed, the old file is left as it was, and false is returned.
+bool WriteFileAtomically(const std::string& path, const std::uint8_t* data, std::size_t size);

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+// The per-user application-data folder followed by `suffix` (which starts
+// with '/'): $XDG_CONFIG_HOME, or ~/.config when it is unset or not absolute.
+std::string GetAppDataPath(const std::string& suffix);
+
+inline constexpr const char* kDataFolderSuffix = "/Lumora/";
+inline constexpr const char* kSettingsSuffix = "/Lumora/data1.lmr";
+inline constexpr const char* kCatalogSuffix = "/Lumora/catalog.lmr";
+
+// Creates the folder (and missing parents); failures are ignored.
+void CreateDataFolder();
