@@ -1,1 +1,19 @@
 #include "EngineMenuModel.h"
+
+std::vector<std::string> EngineMenuTexts(const CEngineList& engines) {
+    std::vector<std::string> texts;
+    for (const SSearch& engine : engines) {
+        if (!engine.selected) continue;
+        if (static_cast<int>(texts.size()) == kMaxEngineEntries) break;
+        texts.push_back(engine.name + " [" + engine.abbreviation + "]");
+    }
+    return texts;
+}
+
+SSearch EngineAtMenuPosition(const CEngineList& engines, int k) {
+    int count = -1;
+    for (const SSearch& engine : engines) {
+        if (engine.selected && ++count == k) return engine;
+    }
+    return NullSearch();
+}

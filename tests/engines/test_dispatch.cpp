@@ -1,0 +1,169 @@
+#include "engines/Catalog.h"
+#include "engines/Dispatch.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+CEngineList DefaultList() {
+    CEngineList list;
+    BuildDefaultCatalog(list);
+    return list;
+}
+
+SSearch Engine(std::string name, std::string url, std::string abbreviation) {
+    SSearch s;
+    s.name = std::move(name);
+    s.url = std::move(url);
+    s.abbreviation = std::move(abbreviation);
+    return s;
+}
+
+// The template of catalogue row `row` with `encoded` in place of the placeholder.
+std::string Filled(int row, const std::string& encoded) {
+    std::string url(BuiltInCatalog()[static_cast<std::size_t>(row)].url);
+    return url.replace(url.find(kKeyword), kKeyword.size(), encoded);
+}
+
+constexpr int kGoogle = 0;
+constexpr int kScholar = 8;
+constexpr int kCnetDownload = 42;
+constexpr int kWikipedia = 44;
+
+struct Case {
+    const char* query;
+    int row;              // engine whose template the address must use
+    const char* encoded;  // what must stand in place of "[keyword]"
+};
+
+}  // namespace
+
+TEST(Dispatch, AddressesFromGoogle) {
+    const Case cases[] = {
+        {"  cats and dogs  ", kGoogle, "cats+and+dogs"},
+        {"w Dublin Bay", kWikipedia, "Dublin+Bay"},
+        {"W Dublin", kWikipedia, "Dublin"},
+        {"d tools", kCnetDownload, "tools"},
+        {"gsc relativity", kScholar, "relativity"},  // not selected, still found
+        {"zz lamp", kGoogle, "zz+lamp"},
+        {"g", kGoogle, "g"},                   // no space: no lookup
+        {"g ", kGoogle, "g"},                  // trimmed to the same
+        {"w", kGoogle, "w"},
+        {"g  cats", kGoogle, "+cats"},         // only one space goes with the word
+        {"w a  b", kWikipedia, "a++b"},
+        {"", kGoogle, ""},
+        {"     ", kGoogle, ""},
+        {"\tcats\t", kGoogle, "%09cats%09"},    // only spaces are trimmed
+        {"w\tDublin", kGoogle, "w%09Dublin"},   // a tab does not end the word
+        {"c++", kGoogle, "c%2B%2B"},
+        {"a&b#c", kGoogle, "a%26b%23c"},
+        {"c + d", kGoogle, "c+%2B+d"},
+        {"100%", kGoogle, "100%25"},
+        {"a?b/c=d", kGoogle, "a%3Fb%2Fc%3Dd"},
+        {"caf\xC3\xA9", kGoogle, "caf%C3%A9"},  // each byte of a UTF-8 character
+        {"[keyword]", kGoogle, "%5Bkeyword%5D"},
+        {"w [keyword]", kWikipedia, "%5Bkeyword%5D"},
+        {"Az-09._~", kGoogle, "Az-09._~"},
+    };
+    const SSearch google = DefaultList().At(kGoogle);
+    for (const Case& c : cases) {
+        CEngineList list = DefaultList();
+        EXPECT_EQ(BuildSearchAddress(c.query, google, list), Filled(c.row, c.encoded))
+            << "query '" << c.query << "'";
+    }
+}
+
+TEST(Dispatch, ExactGoogleAndWikipediaAddresses) {
+    CEngineList list = DefaultList();
+    const SSearch google = list.At(kGoogle);
+    EXPECT_EQ(BuildSearchAddress("g  cats", google, list), "http://www.google.com/search?q=+cats");
+    EXPECT_EQ(BuildSearchAddress("w Dublin Bay", google, list),
+              "http://en.wikipedia.org/wiki/Dublin+Bay");
+    // The picked engine serves this search only: the next one goes to Google.
+    EXPECT_EQ(BuildSearchAddress("cats", google, list), "http://www.google.com/search?q=cats");
+}
+
+TEST(Dispatch, TemplateEdgeCases) {
+    CEngineList list = DefaultList();
+    EXPECT_EQ(BuildSearchAddress("cats", Engine("x", "http://example.org/fixed", "x"), list),
+              "http://example.org/fixed");
+    EXPECT_EQ(BuildSearchAddress("zz y", Engine("x", "http://e.org/[keyword]/[keyword]?q=[keyword]", "x"), list),
+              "http://e.org/zz+y/zz+y?q=zz+y");
+    EXPECT_EQ(BuildSearchAddress("x", Engine("x", "[keyword][keyword]", "x"), list), "xx");
+    EXPECT_EQ(BuildSearchAddress("", Engine("x", "http://e.org/?q=[keyword]&[keyword]", "x"), list),
+              "http://e.org/?q=&");
+}
+
+TEST(Dispatch, NullCurrentEngine) {
+    CEngineList list = DefaultList();
+    EXPECT_EQ(BuildSearchAddress("cats", NullSearch(), list), "");
+    EXPECT_EQ(BuildSearchAddress("", NullSearch(), list), "");
+    EXPECT_EQ(BuildSearchAddress("zz cats", NullSearch(), list), "");
+    // An abbreviation still picks its engine's template.
+    EXPECT_EQ(BuildSearchAddress("w cats", NullSearch(), list), Filled(kWikipedia, "cats"));
+    CEngineList empty;
+    EXPECT_EQ(BuildSearchAddress("w cats", NullSearch(), empty), "");
+}
+
+TEST(Dispatch, MixedCaseAbbreviationIsLowerCasedInPlace) {
+    for (const char* query : {"wx rain", "WX rain"}) {
+        CEngineList list = DefaultList();
+        list.At(1).abbreviation = "GI";
+        list.At(kWikipedia).abbreviation = "W";
+        list.Append(Engine("Weather", "http://weather.example/[keyword]", "WX"));
+        list.Append(Engine("After", "http://after.example/[keyword]", "AFT"));
+
+        EXPECT_EQ(BuildSearchAddress(query, list.At(kGoogle), list), "http://weather.example/rain")
+            << query;
+        EXPECT_EQ(list.At(1).abbreviation, "gi");
+        EXPECT_EQ(list.At(kWikipedia).abbreviation, "w");
+        EXPECT_EQ(list.At(79).abbreviation, "wx");
+        EXPECT_EQ(list.At(80).abbreviation, "AFT");  // never examined
+    }
+}
+
+TEST(Dispatch, FindByAbbreviation) {
+    CEngineList list;
+    list.Append(Engine("First", "u1", "Ab"));
+    list.Append(Engine("Second", "u2", "CD"));
+    list.Append(Engine("Third", "u3", "cd"));
+    list.Append(Engine("Fourth", "u4", "EF"));
+
+    const SSearch found = FindByAbbreviation(list, "cD");
+    EXPECT_EQ(found.name, "Second");  // the first of the two equal ones
+    EXPECT_EQ(found.abbreviation, "cd");
+    EXPECT_EQ(list.At(0).abbreviation, "ab");
+    EXPECT_EQ(list.At(1).abbreviation, "cd");
+    EXPECT_EQ(list.At(3).abbreviation, "EF");
+
+    const SSearch missing = FindByAbbreviation(list, "zz");
+    EXPECT_TRUE(IsNull(missing));
+    EXPECT_EQ(missing, NullSearch());
+    EXPECT_EQ(list.At(3).abbreviation, "ef");  // a miss examines every engine
+
+    CEngineList empty;
+    EXPECT_TRUE(IsNull(FindByAbbreviation(empty, "g")));
+
+    // Bytes outside ASCII are compared as they are, never case-folded.
+    list.Append(Engine("Umlaut", "u5", "\xC3\x84"));
+    EXPECT_TRUE(IsNull(FindByAbbreviation(list, "\xC3\xA4")));
+    EXPECT_EQ(FindByAbbreviation(list, "\xC3\x84").name, "Umlaut");
+}
+
+TEST(Dispatch, EngineNamedNullCountsAsNotFound) {
+    CEngineList list = DefaultList();
+    list.At(kWikipedia).name = "null";
+    EXPECT_EQ(BuildSearchAddress("w cats", list.At(kGoogle), list), Filled(kGoogle, "w+cats"));
+}
+
+TEST(Dispatch, EncodeQuery) {
+    EXPECT_EQ(EncodeQuery(""), "");
+    EXPECT_EQ(EncodeQuery("  "), "++");
+    EXPECT_EQ(EncodeQuery(std::string("a\0b", 3)), "a%00b");
+    EXPECT_EQ(EncodeQuery("\x7F\x80\xFF"), "%7F%80%FF");
+    EXPECT_EQ(EncodeQuery("!*'();:@&=+$,/?#[]"),
+              "%21%2A%27%28%29%3B%3A%40%26%3D%2B%24%2C%2F%3F%23%5B%5D");
+}

@@ -1,0 +1,74 @@
+#include "engines/Catalog.h"
+#include "engines/EngineMenuModel.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+SSearch Selected(const std::string& name, bool selected = true) {
+    SSearch s;
+    s.name = name;
+    s.abbreviation = "a" + name;
+    s.selected = selected;
+    return s;
+}
+
+}  // namespace
+
+TEST(EngineMenuModel, BuiltInCatalogue) {
+    CEngineList list;
+    BuildDefaultCatalog(list);
+    const auto texts = EngineMenuTexts(list);
+    ASSERT_EQ(texts.size(), 13u);
+    EXPECT_EQ(texts.front(), "Google [g]");
+    EXPECT_EQ(texts[7], "Amazon [a]");
+    EXPECT_EQ(texts.back(), "YouTube [yt]");
+
+    EXPECT_EQ(EngineAtMenuPosition(list, 0).name, "Google");
+    EXPECT_EQ(EngineAtMenuPosition(list, 9).name, "CNET Download");
+    EXPECT_EQ(EngineAtMenuPosition(list, 12).name, "YouTube");
+    EXPECT_TRUE(IsNull(EngineAtMenuPosition(list, 13)));
+    EXPECT_TRUE(IsNull(EngineAtMenuPosition(list, -1)));
+}
+
+TEST(EngineMenuModel, AtMost51Entries) {
+    CEngineList list;
+    list.Append(Selected("off", false));
+    for (int i = 0; i < 60; ++i) {
+        list.Append(Selected("e" + std::to_string(i)));
+        list.Append(Selected("skip" + std::to_string(i), false));
+    }
+    const auto texts = EngineMenuTexts(list);
+    ASSERT_EQ(texts.size(), static_cast<std::size_t>(kMaxEngineEntries));
+    EXPECT_EQ(texts.front(), "e0 [ae0]");
+    EXPECT_EQ(texts.back(), "e50 [ae50]");
+    // Command 350 is the 51st entry, and it maps back to the same engine.
+    EXPECT_EQ(EngineAtMenuPosition(list, 350 - kFirstEngineCommand).name, "e50");
+    // Positions past the menu still count selected engines.
+    EXPECT_EQ(EngineAtMenuPosition(list, 59).name, "e59");
+    EXPECT_TRUE(IsNull(EngineAtMenuPosition(list, 60)));
+}
+
+TEST(EngineMenuModel, NoneSelectedAndOddTexts) {
+    CEngineList list;
+    EXPECT_TRUE(EngineMenuTexts(list).empty());
+    EXPECT_TRUE(IsNull(EngineAtMenuPosition(list, 0)));
+
+    list.Append(Selected("x", false));
+    EXPECT_TRUE(EngineMenuTexts(list).empty());
+    EXPECT_TRUE(IsNull(EngineAtMenuPosition(list, 0)));
+
+    SSearch google = Selected("Google");
+    google.abbreviation.clear();
+    SSearch qa = Selected("Q&A");
+    qa.abbreviation = "qa";
+    list.Append(google);
+    list.Append(qa);
+    const auto texts = EngineMenuTexts(list);
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(texts[0], "Google []");
+    EXPECT_EQ(texts[1], "Q&A [qa]");  // the menu, not the model, deals with '&'
+    EXPECT_EQ(EngineAtMenuPosition(list, 1), qa);
+}

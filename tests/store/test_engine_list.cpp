@@ -1,0 +1,86 @@
+#include "engines/Catalog.h"
+#include "store/EngineList.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace {
+
+CEngineList DefaultList() {
+    CEngineList list;
+    BuildDefaultCatalog(list);
+    return list;
+}
+
+}  // namespace
+
+TEST(EngineList, CopyOntoItselfChangesNothing) {
+    CEngineList list = DefaultList();
+    list.CopyFrom(list);
+    EXPECT_EQ(list, DefaultList());
+}
+
+TEST(EngineList, CopyIsDeep) {
+    const CEngineList source = DefaultList();
+    CEngineList copy;
+    copy.CopyFrom(source);
+    ASSERT_EQ(copy.Count(), 79);
+    EXPECT_EQ(copy, source);
+
+    copy.At(0).name += "!";
+    copy.At(0).url.clear();
+    EXPECT_EQ(source.At(0).name, "Google");
+    EXPECT_FALSE(source.At(0).url.empty());
+
+    // Copying a shorter list drops the extra records.
+    CEngineList shorter;
+    shorter.Append(source.At(5));
+    copy.CopyFrom(shorter);
+    EXPECT_EQ(copy, shorter);
+}
+
+TEST(EngineList, SetCount) {
+    CEngineList list;
+    list.SetCount(0);
+    EXPECT_EQ(list.Count(), 0);
+
+    list.SetCount(3);
+    ASSERT_EQ(list.Count(), 3);
+    for (const SSearch& s : list) EXPECT_EQ(s, SSearch{});  // empty, not selected, extra 0
+
+    list = DefaultList();
+    list.SetCount(2);
+    ASSERT_EQ(list.Count(), 2);
+    EXPECT_EQ(list.At(1).name, "Google Image");
+
+    list = DefaultList();
+    list.RemoveAll();
+    EXPECT_EQ(list.Count(), 0);
+}
+
+TEST(EngineList, AppendCopiesItsOwnRecord) {
+    CEngineList list;
+    SSearch s;
+    s.name = "one";
+    list.Append(s);
+    for (int i = 0; i < 20; ++i) list.Append(list.At(0));  // survives reallocation
+    EXPECT_EQ(list.Count(), 21);
+    EXPECT_EQ(list.At(20).name, "one");
+}
+
+TEST(EngineList, BadArgumentsThrowAndChangeNothing) {
+    CEngineList list = DefaultList();
+    const CEngineList& constList = list;
+    EXPECT_THROW(list.SetCount(-1), std::invalid_argument);
+    EXPECT_THROW(list.At(-1), std::invalid_argument);
+    EXPECT_THROW(list.At(79), std::invalid_argument);
+    EXPECT_THROW(constList.At(79), std::invalid_argument);
+    EXPECT_NO_THROW(list.At(78));
+    EXPECT_EQ(list, DefaultList());
+
+    CEngineList empty;
+    EXPECT_THROW(empty.At(0), std::invalid_argument);
+    EXPECT_THROW(empty.SetCount(-5), std::invalid_argument);
+    EXPECT_EQ(empty.Count(), 0);
+}
