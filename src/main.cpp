@@ -1,1 +1,11 @@
-int main() { return 0; }
+#include "app/LumoraApp.h"
+#include "platform/DisplayCheck.h"
+
+int main(int argc, char* argv[])
+{
+    // Before QApplication: without a display Qt would abort with a core dump.
+    if (!PrepareDisplay()) return 1;
+
+    CLumoraApp app(argc, argv);
+    return app.Run();
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QApplication>
+
+// The application object. It has no loop of its own: the owner runs the bar,
+// the bar's modal run pumps every event, and the process ends with it.
+class CLumoraApp : public QApplication {
+    Q_OBJECT
+
+public:
+    CLumoraApp(int& argc, char** argv);
+
+    // Runs the owner, and through it the bar; returns the exit code.
+    int Run();
+};

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QDialog>
+
+// The bar's owner. It is never shown: it only runs the bar modally and is
+// finished as soon as the bar is.
+class CParentDlg : public QDialog {
+    Q_OBJECT
+
+public:
+    CParentDlg() = default;
+
+    // Runs the bar until it ends; the bar's result is of no interest.
+    void Run();
+};

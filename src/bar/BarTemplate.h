@@ -1,0 +1,25 @@
+#pragma once
+
+// The bar's window and control rectangles in dialog units (8-point dialog
+// font). Everything the bar draws is placed from these at start-up.
+struct SDialogItem {
+    int id;
+    int x, y, width, height;
+};
+
+inline constexpr int kBarWidthDu = 140;
+inline constexpr int kBarHeightDu = 37;
+
+// Never shown: its rectangle is the box that shows the engine's name.
+inline constexpr SDialogItem kEngineButton{1003, 6, 5, 84, 10};
+// The query field.
+inline constexpr SDialogItem kQueryEdit{1000, 10, 19, 120, 12};
+// Never shown: its rectangle is the options box.
+inline constexpr SDialogItem kOptionsButton{1001, 116, 6, 17, 8};
+
+// Pixel height the query field is given, whatever the template says.
+inline constexpr int kEditHeight = 18;
+// Rows of a hidden bar that stay on screen.
+inline constexpr int kPullStripHeight = 3;
+// Screen y of the shown bar's top edge: the top outline row sits just above the screen.
+inline constexpr int kShownTop = -2;
