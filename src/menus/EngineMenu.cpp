@@ -1,0 +1,34 @@
+#include "menus/EngineMenu.h"
+
+#include "engines/EngineMenuModel.h"
+#include "menus/Commands.h"
+
+#include <QActionGroup>
+#include <QString>
+
+CEngineMenu::CEngineMenu(QWidget* parent)
+    : CCommandMenu(EAlign::Left, parent)
+{
+}
+
+void CEngineMenu::Rebuild(const CEngineList& engines)
+{
+    // clear() deletes the entries this menu owns; the old group goes with them.
+    clear();
+    delete m_group;
+    m_group = NewRadioGroup();
+
+    // An "&" in a name stays in the text: Qt shows it as a mnemonic, the
+    // following character underlined, just as the entry would elsewhere.
+    int id = kFirstEngineCommand;
+    for (const std::string& text : EngineMenuTexts(engines)) {
+        AddRadioCommand(this, QString::fromStdString(text), id++, m_group);
+    }
+    addSeparator();
+    AddCommand(this, QStringLiteral("Edit..."), kEditCatalogCommand);
+}
+
+void CEngineMenu::CheckEngine(int id)
+{
+    CheckMenuRadioItem(kFirstEngineCommand, kLastEngineCommand, id);
+}

@@ -1,0 +1,253 @@
+#include "MenuProbe.h"
+#include "menus/Commands.h"
+#include "menus/OptionsMenu.h"
+
+#include <QApplication>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <set>
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+TEST(OptionsMenu, TopLevelStructure)
+{
+    COptionsMenu menu(false);
+    const Lines expected = {
+        "Auto Hide #450 check", "---",           "Rounding >",      "Color >",
+        "Transparent >",        "Button View >", "Font... #452",    "Catalog... #451",
+        "---",                  "Help >",        "---",             "Close #453",
+    };
+    EXPECT_EQ(Describe(&menu), expected);
+}
+
+TEST(OptionsMenu, SubmenuStructure)
+{
+    COptionsMenu menu(false);
+    struct Row {
+        const char* title;
+        QMenu* (COptionsMenu::*submenu)() const;
+        Lines entries;
+    };
+    const Row rows[] = {
+        {"Rounding", &COptionsMenu::RoundingMenu,
+         {"Not #400 radio", "---", "5 #401 radio", "10 #402 radio", "15 #403 radio", "20 #404 radio"}},
+        {"Color", &COptionsMenu::ColorMenu,
+         {"Random #380", "---", "Blue Light #370 radio", "Green Light #372 radio",
+          "Sulphur Light #374 radio", "Yellow Light #376 radio", "Gray Light #377 radio", "---",
+          "Blue Dark #371 radio", "Green Dark #373 radio", "Sulphur Dark #375 radio",
+          "Gray Dark #378 radio"}},
+        {"Transparent", &COptionsMenu::TransparentMenu,
+         {"Not #390 radio", "---", "10% #391 radio", "20% #392 radio", "30% #393 radio",
+          "40% #394 radio", "50% #395 radio", "60% #396 radio", "70% #397 radio", "80% #398 radio",
+          "90% #399 radio"}},
+        {"Button View", &COptionsMenu::ButtonViewMenu,
+         {"Not #420 radio", "---", "Zoom #421 radio", "Arrow 1 #422 radio", "Arrow 2 #423 radio",
+          "Arrow 3 #424 radio", "Go #425 radio"}},
+        {"Help", &COptionsMenu::HelpMenu,
+         {"Help Topics  F1 #360", "Check Update #361", "Home Page #362", "Contact Form #363", "---",
+          "About... #364"}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.title);
+        QMenu* sub = (menu.*row.submenu)();
+        ASSERT_NE(sub, nullptr);
+        EXPECT_EQ(sub->title().toStdString(), row.title);
+        EXPECT_EQ(Describe(sub), row.entries);
+        // The submenu hangs in the options menu itself.
+        const auto top = menu.actions();
+        EXPECT_TRUE(std::any_of(top.begin(), top.end(), [&](QAction* a) { return a->menu() == sub; }));
+    }
+    // Each radio range is its own group: a mark in one never clears another.
+    std::set<const QActionGroup*> groups;
+    for (QMenu* sub : {menu.RoundingMenu(), menu.ColorMenu(), menu.TransparentMenu(), menu.ButtonViewMenu()}) {
+        const QActionGroup* group = nullptr;
+        for (QAction* a : sub->actions()) {
+            if (!a->actionGroup()) continue;
+            if (!group) group = a->actionGroup();
+            EXPECT_EQ(a->actionGroup(), group);
+        }
+        groups.insert(group);
+    }
+    EXPECT_EQ(groups.size(), 4u);
+}
+
+TEST(OptionsMenu, AutoHideCheckFollowsConstruction)
+{
+    for (bool autoHide : {false, true}) {
+        COptionsMenu menu(autoHide);
+        EXPECT_EQ(menu.IsChecked(kAutoHideCommand), autoHide);
+        EXPECT_EQ(Marks(&menu), autoHide ? std::vector<int>{kAutoHideCommand} : std::vector<int>{});
+    }
+}
+
+TEST(OptionsMenu, MarksAfterStartUpReplay)
+{
+    // What the bar does with the default settings: rounding 4, scheme 1,
+    // transparency 0, button view 1, auto hide on.
+    COptionsMenu menu(true);
+    menu.CheckRounding(4);
+    menu.CheckColorScheme(1);
+    menu.CheckTransparency(0);
+    menu.CheckButtonView(1);
+    EXPECT_EQ(Marks(&menu), (std::vector<int>{371, 390, 404, 421, kAutoHideCommand}));
+    EXPECT_EQ(menu.FindCommand(404)->text(), "20");
+    EXPECT_EQ(menu.FindCommand(371)->text(), "Blue Dark");
+    EXPECT_EQ(menu.FindCommand(390)->text(), "Not");
+    EXPECT_EQ(menu.FindCommand(421)->text(), "Zoom");
+}
+
+struct SRange {
+    int first;
+    int last;
+    std::function<void(COptionsMenu&, int)> checkByIndex;
+};
+
+const SRange kRanges[] = {
+    {400, 404, [](COptionsMenu& m, int i) { m.CheckRounding(i); }},
+    {370, 378, [](COptionsMenu& m, int i) { m.CheckColorScheme(i); }},
+    {390, 399, [](COptionsMenu& m, int i) { m.CheckTransparency(i); }},
+    {420, 425, [](COptionsMenu& m, int i) { m.CheckButtonView(i); }},
+};
+
+std::vector<int> MarksIn(const COptionsMenu& menu, int first, int last)
+{
+    std::vector<int> in;
+    for (int id : Marks(&menu)) {
+        if (id >= first && id <= last) in.push_back(id);
+    }
+    return in;
+}
+
+TEST(OptionsMenu, RadioMarkMovesAndStaysExclusive)
+{
+    COptionsMenu menu(true);
+    menu.CheckRounding(4);
+    menu.CheckColorScheme(1);
+    menu.CheckTransparency(0);
+    menu.CheckButtonView(1);
+    const std::vector<int> before = Marks(&menu);
+
+    for (const SRange& range : kRanges) {
+        SCOPED_TRACE(range.first);
+        const std::vector<int> original = MarksIn(menu, range.first, range.last);
+        // Walk the range both ways, through the generic call and the by-index one.
+        for (int id = range.first; id <= range.last; ++id) {
+            menu.CheckMenuRadioItem(range.first, range.last, id);
+            EXPECT_EQ(MarksIn(menu, range.first, range.last), std::vector<int>{id});
+        }
+        for (int i = range.last - range.first; i >= 0; --i) {
+            range.checkByIndex(menu, i);
+            EXPECT_EQ(MarksIn(menu, range.first, range.last), std::vector<int>{range.first + i});
+        }
+        menu.CheckMenuRadioItem(range.first, range.last, original.front());
+    }
+    // Every other range and "Auto Hide" kept its mark throughout.
+    EXPECT_EQ(Marks(&menu), before);
+}
+
+TEST(OptionsMenu, MissingIdLeavesRangeUnmarked)
+{
+    COptionsMenu menu(true);
+    menu.CheckColorScheme(3);
+    menu.CheckMenuRadioItem(370, 378, 379);  // 379 has no entry
+    EXPECT_TRUE(MarksIn(menu, 370, 378).empty());
+
+    // Levels out of range, e.g. from a damaged settings file, leave no mark
+    // and disturb no neighbouring range.
+    for (const SRange& range : kRanges) {
+        for (int bad : {-1, range.last - range.first + 1, 1000, -2147483647 - 1, 2147483647}) {
+            range.checkByIndex(menu, range.first == 370 ? 0 : 1);
+            range.checkByIndex(menu, bad);
+            EXPECT_TRUE(MarksIn(menu, range.first, range.last).empty()) << range.first << " " << bad;
+        }
+    }
+    EXPECT_EQ(Marks(&menu), std::vector<int>{kAutoHideCommand});
+    menu.CheckMenuItem(9999, false);  // no such entry: nothing happens
+    EXPECT_EQ(Marks(&menu), std::vector<int>{kAutoHideCommand});
+}
+
+TEST(OptionsMenu, RandomIsNeverMarked)
+{
+    COptionsMenu menu(false);
+    menu.CheckColorScheme(2);
+    QAction* random = menu.FindCommand(kRandomCommand);
+    ASSERT_NE(random, nullptr);
+    EXPECT_FALSE(random->isCheckable());
+    EXPECT_EQ(random->actionGroup(), nullptr);
+    // Even a range that takes in 380 cannot mark it.
+    menu.CheckMenuRadioItem(370, 380, kRandomCommand);
+    menu.CheckMenuItem(kRandomCommand, true);
+    random->trigger();
+    EXPECT_FALSE(random->isChecked());
+}
+
+TEST(OptionsMenu, EveryEntryEmitsItsCommandOnce)
+{
+    COptionsMenu menu(true);
+    std::vector<int> seen;
+    for (QAction* action : CommandActions(&menu)) {
+        QSignalSpy spy(&menu, &CCommandMenu::command);
+        action->trigger();
+        ASSERT_EQ(spy.count(), 1) << action->text().toStdString();
+        EXPECT_EQ(spy.at(0).at(0).toInt(), CommandId(action));
+        seen.push_back(CommandId(action));
+    }
+    std::sort(seen.begin(), seen.end());
+    std::vector<int> all = {360, 361, 362, 363, 364};
+    for (int id = 370; id <= 378; ++id) all.push_back(id);
+    all.push_back(380);
+    for (int id = 390; id <= 404; ++id) all.push_back(id);
+    for (int id = 420; id <= 425; ++id) all.push_back(id);
+    for (int id = 450; id <= 453; ++id) all.push_back(id);
+    EXPECT_EQ(seen, all);
+}
+
+TEST(OptionsMenu, ClickLeavesMarksToTheHandler)
+{
+    // Qt would flip a checkable entry on its own; the marks must change only
+    // through the command handler's calls.
+    COptionsMenu menu(true);
+    menu.CheckTransparency(0);
+    menu.CheckButtonView(5);
+    const std::vector<int> before = Marks(&menu);
+    for (int id : {395, 390, 425, 421, kAutoHideCommand}) {
+        QSignalSpy spy(&menu, &CCommandMenu::command);
+        menu.FindCommand(id)->trigger();
+        EXPECT_EQ(spy.count(), 1);
+        EXPECT_EQ(Marks(&menu), before) << id;
+    }
+    // A handler that reacts to the signal sees its marks stick.
+    QObject::connect(&menu, &CCommandMenu::command, &menu, [&](int id) {
+        if (id >= 390 && id <= 399) menu.CheckMenuRadioItem(390, 399, id);
+        if (id == kAutoHideCommand) menu.CheckMenuItem(id, !menu.IsChecked(id));
+    });
+    menu.FindCommand(397)->trigger();
+    menu.FindCommand(kAutoHideCommand)->trigger();
+    EXPECT_EQ(Marks(&menu), (std::vector<int>{397, 425}));
+}
+
+TEST(OptionsMenu, KeyboardChoiceInSubmenuReachesTopLevelOnce)
+{
+    COptionsMenu menu(false);
+    QSignalSpy spy(&menu, &CCommandMenu::command);
+    menu.popup(QPoint(100, 100));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&menu));
+    QTest::keyClick(&menu, Qt::Key_Down);   // "Auto Hide"
+    QTest::keyClick(&menu, Qt::Key_Down);   // "Rounding"
+    QTest::keyClick(&menu, Qt::Key_Right);  // opens it, "Not" active
+    QMenu* rounding = menu.RoundingMenu();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return rounding->isVisible(); }, 2000));
+    QTest::keyClick(rounding, Qt::Key_Down);  // "5"
+    QTest::keyClick(rounding, Qt::Key_Return);
+    ASSERT_EQ(spy.count(), 1);
+    EXPECT_EQ(spy.at(0).at(0).toInt(), 401);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !menu.isVisible(); }, 2000));
+}
+
+}  // namespace
