@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake make g++ pkg-config
-  qt6-base-dev libgl-dev libxcb1-dev
+  qt6-base-dev libgl-dev libxcb1-dev libxkbcommon-dev
   libgtest-dev
   clang libclang-rt-14-dev
   xvfb xauth xdotool openbox x11-utils

@@ -1,6 +1,7 @@
 #include "bar/LumoraDlg.h"
 
 #include "bar/BarTemplate.h"
+#include "menus/Commands.h"
 #include "engines/Catalog.h"
 #include "engines/Dispatch.h"
 #include "engines/EngineMenuModel.h"
@@ -18,14 +19,6 @@
 #include <utility>
 
 namespace {
-
-// A font height as the settings hold it: negative is the character height in
-// pixels, positive the cell height, 0 the face's default size.
-void ApplyFontHeight(QFont& font, int height)
-{
-    if (height == 0) return;
-    font.setPixelSize(std::clamp(std::abs(height), 1, 400));
-}
 
 bool IsEnterKey(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
 
@@ -50,7 +43,8 @@ CLumoraDlg::CLumoraDlg()
 CLumoraDlg::~CLumoraDlg() = default;
 
 // Later steps read what earlier ones set: the layout needs the bar's size,
-// the default x needs its width, the engine choice needs the engine list.
+// the default x needs its width, the engine choice needs the engine list and
+// the menus.
 void CLumoraDlg::OnInitDialog()
 {
     m_hoverEngine = false;
@@ -58,34 +52,26 @@ void CLumoraDlg::OnInitDialog()
     m_shown = true;
 
     LayOutBar();
-
-    SetDefaultSettings(m_settings, GetDesktopRect().width(), width());
-    BuildDefaultCatalog(m_engines);
+    LoadSettingsOrDefaults();
+    LoadCatalogOrBuiltIn();
+    BuildOptionsMenu();
+    BuildEngineMenu();
 
     // Moving before the dialog is shown also keeps QDialog from centring it.
     move(m_settings.barLeft, kShownTop);
     m_windowRect = geometry();
 
-    // "Blue Dark", the default scheme.
-    m_backColor = QColor(140, 180, 220);
-    m_boxColor = QColor(160, 200, 240);
-    m_lineColor = QColor(80, 120, 150);
-    m_textColor = QColor(40, 60, 80);
+    ApplyColorScheme(m_settings.colorScheme);
+    ApplyFonts();
 
-    m_engineFont = QFont(QStringLiteral("Tahoma"));
-    m_engineFont.setPixelSize(13);
-    m_engineFont.setWeight(QFont::Black);
-
-    // The stored weight flag is never a real weight: the query font always
-    // starts in the face's regular weight.
-    m_queryFont = QFont(QString::fromStdString(m_settings.FaceName()));
-    ApplyFontHeight(m_queryFont, m_settings.fontHeight);
-    m_queryFont.setItalic(m_settings.fontItalic != 0);
-    m_query->setFont(m_queryFont);
-
+    // The stored options are replayed through the commands their menu
+    // entries send, so every menu mark agrees with them from the start.
+    OnCommand(kFirstRoundingCommand + m_settings.rounding);
     m_query->setFocus();
-
     OnCommand(kFirstEngineCommand + m_settings.engineIndex);
+    OnCommand(kFirstTransparencyCommand + m_settings.transparency);
+    OnCommand(kFirstButtonViewCommand + m_settings.buttonView);
+    StartTimers();
 }
 
 void CLumoraDlg::RunSearch(std::string query)

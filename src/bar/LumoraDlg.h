@@ -33,9 +33,40 @@ public:
     // or with the engine whose abbreviation starts the query.
     void RunSearch(std::string query);
 
-    // Command routing (BarCommands.cpp): menu entries and the start-up
-    // replay of stored options arrive here as numbered commands.
+    // Command routing (menus/CommandRouting.cpp): menu entries and the
+    // start-up replay of stored options arrive here as numbered commands.
     void OnCommand(int id);
+
+    // Look (BarAppearance.cpp). Each stores its option in m_settings and
+    // moves the matching menu mark.
+    void ApplyColorScheme(int scheme);
+    void ApplyRandomScheme();
+    void ApplyRounding(int level);
+    void ApplyTransparency(int level);
+    void ApplyButtonView(int view);
+    // Builds m_engineFont and m_queryFont from the stored font fields.
+    void ApplyFonts();
+
+    // Data files (BarPersistence.cpp).
+    void LoadSettingsOrDefaults();
+    void LoadCatalogOrBuiltIn();
+    // Stores the bar's x, writes both files and ends the bar.
+    void SaveAndClose();
+
+    // Menus and what their entries open (menus/BarMenus.cpp).
+    void BuildOptionsMenu();
+    void BuildEngineMenu();
+    // Engine entry k: makes the k-th selected engine current.
+    void ChooseEngine(int k);
+    void RunCatalogDialog();
+    void RunAboutBox();
+    void ChooseQueryFont();
+
+    // Mouse, timers and auto hide (BarMouse.cpp).
+    void ShowBar(bool show);
+    void ToggleAutoHide();
+    // Starts the timers that run for the bar's whole life.
+    void StartTimers();
 
     // Mouse and auto hide.
     bool m_dragging = false;      // left button went down on the bar surface

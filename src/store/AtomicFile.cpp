@@ -1,1 +1,92 @@
 #include "AtomicFile.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// Writes go out in pieces of this size, so one huge image never asks the
+// kernel for one huge copy.
+constexpr std::size_t kChunk = 4096;
+
+bool WriteAll(int fd, const std::uint8_t* data, std::size_t size) {
+    while (size > 0) {
+        const std::size_t piece = size < kChunk ? size : kChunk;
+        const ssize_t n = ::write(fd, data, piece);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        if (n == 0) return false;
+        data += n;
+        size -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// A symbolic link is followed, so that the file it points at is replaced
+// rather than the link itself.
+std::string ResolveTarget(const std::string& path) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+    char* real = ::realpath(path.c_str(), nullptr);
+    if (!real) return path;
+    std::string resolved = real;
+    std::free(real);
+    return resolved;
+}
+
+std::string FolderOf(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
+void SyncFolder(const std::string& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);  // best effort: the rename itself has already happened
+    ::close(fd);
+}
+
+}  // namespace
+
+bool WriteFileAtomically(const std::string& path, const std::uint8_t* data, std::size_t size) {
+    if (path.empty() || path.back() == '/') return false;
+    const std::string target = ResolveTarget(path);
+
+    // A file the user made read-only stays as it is, as an in-place write
+    // would; replacing it by rename would quietly get around the protection.
+    struct stat old {};
+    const bool hadOld = ::stat(target.c_str(), &old) == 0;
+    if (hadOld && ::access(target.c_str(), W_OK) != 0) return false;
+
+    const std::string folder = FolderOf(target);
+    const auto slash = target.find_last_of('/');
+    const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
+    std::string temp = (folder == "/" ? std::string() : folder) + "/." + base + ".XXXXXX";
+
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0) return false;
+
+    bool ok = true;
+    // Keep the permissions of the file being replaced; a new file stays
+    // private to the user (mkstemp's 0600).
+    if (hadOld) ok = ::fchmod(fd, old.st_mode & 07777) == 0;
+    ok = ok && WriteAll(fd, data, size);
+    ok = ok && ::fsync(fd) == 0;
+    if (::close(fd) != 0) ok = false;
+    ok = ok && ::rename(temp.c_str(), target.c_str()) == 0;
+    if (!ok) {
+        ::unlink(temp.c_str());
+        return false;
+    }
+    SyncFolder(folder);
+    return true;
+}

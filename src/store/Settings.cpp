@@ -1,1 +1,206 @@
 #include "Settings.h"
+
+#include "AtomicFile.h"
+#include "DataFolder.h"
+
+#include <algorithm>
+#include <cerrno>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+// Byte offsets of the file image.
+constexpr std::size_t kOffReserved1 = 0;
+constexpr std::size_t kOffFaceName = 128;
+constexpr std::size_t kOffFontHeight = 256;
+constexpr std::size_t kOffFontWeightFlag = 260;
+constexpr std::size_t kOffFontItalic = 261;
+constexpr std::size_t kOffAutoHide = 262;
+constexpr std::size_t kOffPadding = 263;
+constexpr std::size_t kOffBarLeft = 264;
+constexpr std::size_t kOffEngineIndex = 268;
+constexpr std::size_t kOffColorScheme = 272;
+constexpr std::size_t kOffRounding = 276;
+constexpr std::size_t kOffReserved2 = 280;
+constexpr std::size_t kOffReserved3 = 284;
+constexpr std::size_t kOffTransparency = 296;
+constexpr std::size_t kOffReserved4 = 300;
+constexpr std::size_t kOffButtonView = 304;
+
+// Defaults of the fields that have a meaning.
+constexpr std::int32_t kDefaultFontHeight = -11;
+constexpr std::int32_t kDefaultColorScheme = 1;   // "Blue Dark"
+constexpr std::int32_t kDefaultRounding = 4;      // "20"
+constexpr std::int32_t kDefaultTransparency = 0;  // "Not"
+constexpr std::int32_t kDefaultButtonView = 1;    // "Zoom"
+constexpr std::int32_t kDefaultEngineIndex = 0;
+
+// Highest valid value of each level and style field; the engine menu has
+// commands 300..350, so 50 is the last engine position it can show.
+constexpr std::int32_t kMaxColorScheme = 8;
+constexpr std::int32_t kMaxRounding = 4;
+constexpr std::int32_t kMaxTransparency = 9;
+constexpr std::int32_t kMaxButtonView = 5;
+constexpr std::int32_t kMaxEngineIndex = 50;
+
+// The smallest part of the bar that must stay on the desktop.
+constexpr int kMinVisible = 50;
+
+void PutInt32(SettingsImage& image, std::size_t at, std::int32_t value) {
+    const auto u = static_cast<std::uint32_t>(value);
+    image[at] = static_cast<std::uint8_t>(u);
+    image[at + 1] = static_cast<std::uint8_t>(u >> 8);
+    image[at + 2] = static_cast<std::uint8_t>(u >> 16);
+    image[at + 3] = static_cast<std::uint8_t>(u >> 24);
+}
+
+std::int32_t GetInt32(const SettingsImage& image, std::size_t at) {
+    const std::uint32_t u = std::uint32_t{image[at]} | std::uint32_t{image[at + 1]} << 8 |
+                            std::uint32_t{image[at + 2]} << 16 | std::uint32_t{image[at + 3]} << 24;
+    return static_cast<std::int32_t>(u);
+}
+
+template <std::size_t N>
+void PutBytes(SettingsImage& image, std::size_t at, const std::array<std::uint8_t, N>& bytes) {
+    std::copy(bytes.begin(), bytes.end(), image.begin() + static_cast<std::ptrdiff_t>(at));
+}
+
+template <std::size_t N>
+void GetBytes(const SettingsImage& image, std::size_t at, std::array<std::uint8_t, N>& bytes) {
+    std::copy_n(image.begin() + static_cast<std::ptrdiff_t>(at), N, bytes.begin());
+}
+
+void KeepInRange(std::int32_t& field, std::int32_t max, std::int32_t fallback) {
+    if (field < 0 || field > max) field = fallback;
+}
+
+// Puts the position back on the desktop and replaces level and style values
+// that would index outside the tables that use them.
+void Repair(SSettings& s, int desktopWidth, int barWidth) {
+    // Widened so that a tiny or negative desktop width cannot overflow.
+    const long long lastLeft = static_cast<long long>(desktopWidth) - kMinVisible;
+    if (s.barLeft < 0 || s.barLeft > lastLeft) s.barLeft = CenterOnDesktop(desktopWidth, barWidth);
+
+    KeepInRange(s.colorScheme, kMaxColorScheme, kDefaultColorScheme);
+    KeepInRange(s.rounding, kMaxRounding, kDefaultRounding);
+    KeepInRange(s.transparency, kMaxTransparency, kDefaultTransparency);
+    KeepInRange(s.buttonView, kMaxButtonView, kDefaultButtonView);
+    KeepInRange(s.engineIndex, kMaxEngineIndex, kDefaultEngineIndex);
+}
+
+}  // namespace
+
+std::string SSettings::FaceName() const {
+    const auto end = std::find(faceName.begin(), faceName.end(), '\0');
+    return std::string(faceName.begin(), end);
+}
+
+void SSettings::SetFaceName(const std::string& face) {
+    faceName.fill('\0');
+    const std::size_t n = std::min(face.size(), faceName.size() - 1);
+    std::copy_n(face.begin(), n, faceName.begin());
+}
+
+SettingsImage EncodeSettings(const SSettings& s) {
+    SettingsImage image{};
+    PutBytes(image, kOffReserved1, s.reserved1);
+    for (std::size_t i = 0; i < s.faceName.size(); ++i)
+        image[kOffFaceName + i] = static_cast<std::uint8_t>(s.faceName[i]);
+    PutInt32(image, kOffFontHeight, s.fontHeight);
+    image[kOffFontWeightFlag] = s.fontWeightFlag;
+    image[kOffFontItalic] = s.fontItalic;
+    image[kOffAutoHide] = s.autoHide;
+    image[kOffPadding] = s.padding;
+    PutInt32(image, kOffBarLeft, s.barLeft);
+    PutInt32(image, kOffEngineIndex, s.engineIndex);
+    PutInt32(image, kOffColorScheme, s.colorScheme);
+    PutInt32(image, kOffRounding, s.rounding);
+    PutInt32(image, kOffReserved2, s.reserved2);
+    PutBytes(image, kOffReserved3, s.reserved3);
+    PutInt32(image, kOffTransparency, s.transparency);
+    PutInt32(image, kOffReserved4, s.reserved4);
+    PutInt32(image, kOffButtonView, s.buttonView);
+    return image;
+}
+
+SSettings DecodeSettings(const SettingsImage& image) {
+    SSettings s;
+    GetBytes(image, kOffReserved1, s.reserved1);
+    for (std::size_t i = 0; i < s.faceName.size(); ++i)
+        s.faceName[i] = static_cast<char>(image[kOffFaceName + i]);
+    s.fontHeight = GetInt32(image, kOffFontHeight);
+    s.fontWeightFlag = image[kOffFontWeightFlag];
+    s.fontItalic = image[kOffFontItalic];
+    s.autoHide = image[kOffAutoHide];
+    s.padding = image[kOffPadding];
+    s.barLeft = GetInt32(image, kOffBarLeft);
+    s.engineIndex = GetInt32(image, kOffEngineIndex);
+    s.colorScheme = GetInt32(image, kOffColorScheme);
+    s.rounding = GetInt32(image, kOffRounding);
+    s.reserved2 = GetInt32(image, kOffReserved2);
+    GetBytes(image, kOffReserved3, s.reserved3);
+    s.transparency = GetInt32(image, kOffTransparency);
+    s.reserved4 = GetInt32(image, kOffReserved4);
+    s.buttonView = GetInt32(image, kOffButtonView);
+    return s;
+}
+
+int CenterOnDesktop(int desktopWidth, int width) {
+    return desktopWidth / 2 - width / 2;
+}
+
+void SetDefaultSettings(SSettings& s, int desktopWidth, int barWidth) {
+    CreateDataFolder();
+    s = SSettings{};  // reserved areas, padding and engineIndex all zero
+    s.autoHide = 1;
+    s.rounding = kDefaultRounding;
+    s.buttonView = kDefaultButtonView;
+    s.colorScheme = kDefaultColorScheme;
+    s.engineIndex = kDefaultEngineIndex;
+    s.barLeft = CenterOnDesktop(desktopWidth, barWidth);
+    s.transparency = kDefaultTransparency;
+    s.SetFaceName("Tahoma");
+    s.fontWeightFlag = 0;
+    s.fontItalic = 0;
+    s.fontHeight = kDefaultFontHeight;
+}
+
+bool ParseSettings(const std::uint8_t* data, std::size_t size, SSettings& s, int desktopWidth,
+                   int barWidth) {
+    // A short file is treated as unreadable: half a record is worse than the defaults.
+    if (data == nullptr || size < kSettingsSize) return false;
+    SettingsImage image;
+    std::copy_n(data, kSettingsSize, image.begin());
+    SSettings loaded = DecodeSettings(image);
+    Repair(loaded, desktopWidth, barWidth);
+    s = loaded;
+    return true;
+}
+
+bool LoadSettings(const std::string& path, SSettings& s, int desktopWidth, int barWidth) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    SettingsImage image{};
+    std::size_t got = 0;
+    bool ok = true;
+    // Only the first kSettingsSize bytes count; anything behind them is ignored.
+    while (got < image.size()) {
+        const ssize_t n = ::read(fd, image.data() + got, image.size() - got);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            ok = false;
+            break;
+        }
+        if (n == 0) break;
+        got += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    return ok && ParseSettings(image.data(), got, s, desktopWidth, barWidth);
+}
+
+bool SaveSettings(const std::string& path, SSettings s) {
+    const SettingsImage image = EncodeSettings(s);
+    return WriteFileAtomically(path, image.data(), image.size());
+}

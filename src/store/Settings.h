@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -49,6 +50,12 @@ void SetDefaultSettings(SSettings& s, int desktopWidth, int barWidth);
 // shorter than kSettingsSize. A barLeft outside 0..desktopWidth-50 is centred;
 // level and style fields outside their ranges take their defaults.
 bool LoadSettings(const std::string& path, SSettings& s, int desktopWidth, int barWidth);
+
+// The checks of LoadSettings on a file image already in memory: false (record
+// untouched) when shorter than kSettingsSize, else the first kSettingsSize
+// bytes are decoded into `s` and repaired.
+bool ParseSettings(const std::uint8_t* data, std::size_t size, SSettings& s, int desktopWidth,
+                   int barWidth);
 
 // Writes the 308-byte image atomically; false (old file untouched) on failure.
 bool SaveSettings(const std::string& path, SSettings s);

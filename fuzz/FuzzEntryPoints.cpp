@@ -1,0 +1,71 @@
+#include "FuzzEntryPoints.h"
+
+#include "store/CatalogFile.h"
+#include "store/Settings.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+void Require(bool condition, const char* what) {
+    if (condition) return;
+    std::fprintf(stderr, "broken rule: %s\n", what);
+    std::abort();
+}
+
+std::int32_t Int32At(const std::uint8_t* p) {
+    return static_cast<std::int32_t>(std::uint32_t{p[0]} | std::uint32_t{p[1]} << 8 |
+                                     std::uint32_t{p[2]} << 16 | std::uint32_t{p[3]} << 24);
+}
+
+}  // namespace
+
+void FuzzCatalog(const std::uint8_t* data, std::size_t size) {
+    CEngineList list;
+    if (!ReadCatalog(data, size, list)) return;
+    // Whatever was read is written in the canonical form, which reads back
+    // to the same list and writes the same bytes again.
+    const std::vector<std::uint8_t> image = WriteCatalog(list);
+    CEngineList again;
+    Require(ReadCatalog(image.data(), image.size(), again), "written catalogue reads back");
+    Require(again == list, "catalogue round trip keeps the list");
+    Require(WriteCatalog(again) == image, "catalogue image is stable");
+}
+
+void FuzzSettings(const std::uint8_t* data, std::size_t size) {
+    // Bytes behind the image, when there are any, choose the screen.
+    int desktop = 1024;
+    int bar = 301;
+    if (size >= kSettingsSize + 8) {
+        desktop = Int32At(data + kSettingsSize);
+        bar = Int32At(data + kSettingsSize + 4);
+    }
+    SSettings s;
+    s.padding = 0x77;
+    const SSettings before = s;
+    const bool ok = ParseSettings(data, size, s, desktop, bar);
+    Require(ok == (size >= kSettingsSize), "only a full image is taken");
+    if (!ok) {
+        Require(s == before, "a refused image leaves the record alone");
+        return;
+    }
+    Require(s.colorScheme >= 0 && s.colorScheme <= 8, "colour scheme in range");
+    Require(s.rounding >= 0 && s.rounding <= 4, "rounding in range");
+    Require(s.transparency >= 0 && s.transparency <= 9, "transparency in range");
+    Require(s.buttonView >= 0 && s.buttonView <= 5, "button look in range");
+    Require(s.engineIndex >= 0 && s.engineIndex <= 50, "engine index in range");
+    const long long lastLeft = static_cast<long long>(desktop) - 50;
+    Require((s.barLeft >= 0 && s.barLeft <= lastLeft) || s.barLeft == CenterOnDesktop(desktop, bar),
+            "bar on the desktop or centred");
+
+    // Every byte outside the repaired fields is carried unchanged.
+    const SettingsImage image = EncodeSettings(s);
+    for (std::size_t i = 0; i < kSettingsSize; ++i) {
+        const bool repaired = (i >= 264 && i < 280) || (i >= 296 && i < 300) || i >= 304;
+        if (!repaired) Require(image[i] == data[i], "untouched bytes carried");
+    }
+    SSettings again;
+    Require(ParseSettings(image.data(), image.size(), again, desktop, bar), "repaired image reads");
+    Require(again == s, "repair is stable");
+}

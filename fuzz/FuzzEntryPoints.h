@@ -1,0 +1,10 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+// Entry points shared by the libFuzzer targets and the corpus replay test.
+// Each runs one input through a file reader and checks what must hold for
+// any input; a broken rule aborts.
+void FuzzCatalog(const std::uint8_t* data, std::size_t size);
+void FuzzSettings(const std::uint8_t* data, std::size_t size);
