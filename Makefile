@@ -31,7 +31,13 @@ asan: deps
 	  UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j$(JOBS)
 
 bench: build
-	@for b in $(BUILD_DIR)/bench/*/bench_*; do [ -x "$$b" ] && "$$b"; done
+	@for b in $(BUILD_DIR)/bench/*/bench_*; do case "$$b" in */startup/*) continue;; esac; [ -x "$$b" ] && "$$b"; done
+	@bench/startup/run.sh $(BUILD_DIR)
+
+# PNGs of the bar in every colour scheme and button view, under docs/screenshots.
+screenshots: configure
+	@cmake --build $(BUILD_DIR) --target lumora_screenshots -j$(JOBS)
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tools/screenshots/lumora_screenshots $(CURDIR)/docs/screenshots
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR)
