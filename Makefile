@@ -4,7 +4,7 @@ ASAN_DIR  ?= build-asan
 JOBS      ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test asan bench screenshots clean
+.PHONY: all deps configure build run test asan bench screenshots install uninstall package clean
 
 all: build
 
@@ -38,6 +38,21 @@ bench: build
 screenshots: configure
 	@cmake --build $(BUILD_DIR) --target lumora_screenshots -j$(JOBS)
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tools/screenshots/lumora_screenshots $(CURDIR)/docs/screenshots
+
+# Installs under PREFIX (default /usr/local); DESTDIR stages it elsewhere.
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# Removes exactly what the last install put there.
+uninstall:
+	@if [ -f $(BUILD_DIR)/install_manifest.txt ]; then \
+	  xargs -d '\n' rm -fv -- < $(BUILD_DIR)/install_manifest.txt; \
+	else echo "Nothing to uninstall: $(BUILD_DIR)/install_manifest.txt is missing."; fi
+
+# A Debian package in $(BUILD_DIR)/.
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR)

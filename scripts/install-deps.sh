@@ -9,7 +9,7 @@ packages=(
   libgtest-dev
   clang libclang-rt-14-dev
   xvfb xauth xdotool openbox x11-utils
-  fonts-dejavu-core
+  fonts-dejavu-core desktop-file-utils file
 )
 
 missing=()

@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Installs the build into a staging root and builds the Debian package, then
+# checks that both put the program, its menu entry and its icons where the
+# desktop looks for them.
+set -euo pipefail
+
+build_dir=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+expected=(
+  usr/bin/lumora
+  usr/share/applications/lumora.desktop
+  usr/share/icons/hicolor/scalable/apps/lumora.svg
+  usr/share/lumora/lumora-autostart.desktop
+)
+for size in 16 22 24 32 48 64 128 256; do
+  expected+=("usr/share/icons/hicolor/${size}x${size}/apps/lumora.png")
+done
+
+check_root() {
+  local root=$1 what=$2
+  for f in "${expected[@]}"; do
+    [ -f "$root/$f" ] || fail "$what: $f is missing"
+  done
+  [ -x "$root/usr/bin/lumora" ] || fail "$what: usr/bin/lumora is not executable"
+  desktop-file-validate "$root/usr/share/applications/lumora.desktop" \
+    || fail "$what: the menu entry does not validate"
+  desktop-file-validate "$root/usr/share/lumora/lumora-autostart.desktop" \
+    || fail "$what: the autostart entry does not validate"
+  grep -qx 'Categories=Utility;Network;' "$root/usr/share/applications/lumora.desktop" \
+    || fail "$what: categories"
+  grep -qx 'StartupWMClass=Lumora' "$root/usr/share/applications/lumora.desktop" \
+    || fail "$what: StartupWMClass"
+  for size in 16 32 256; do
+    file "$root/usr/share/icons/hicolor/${size}x${size}/apps/lumora.png" 2>/dev/null \
+      | grep -q "$size x $size" || fail "$what: the ${size}px icon is not ${size}x${size}"
+  done
+}
+
+# 1. make install with DESTDIR.
+DESTDIR="$work/stage" cmake --install "$build_dir" --prefix /usr >/dev/null
+check_root "$work/stage" "install"
+
+# 2. The Debian package.
+(cd "$work" && cpack -G DEB --config "$build_dir/CPackConfig.cmake" -B "$work/pkg" >/dev/null)
+deb=$(find "$work/pkg" -maxdepth 1 -name 'lumora_*.deb' | head -n 1)
+[ -n "$deb" ] || fail "cpack made no .deb"
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "$depends" | grep -q 'libqt6widgets6' || fail "package does not depend on the Qt runtime: $depends"
+if echo "$depends" | grep -q -- '-dev'; then fail "package depends on a -dev package: $depends"; fi
+dpkg-deb -x "$deb" "$work/deb-root"
+check_root "$work/deb-root" "package"
+
+echo "install and package: ok"
