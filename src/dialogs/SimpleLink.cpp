@@ -1,0 +1,126 @@
+#include "dialogs/SimpleLink.h"
+
+#include "platform/AddressOpener.h"
+
+#include <QCursor>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPaintEvent>
+#include <QTimerEvent>
+
+namespace {
+
+const QColor kLinkTextColor(50, 100, 250);
+
+} // namespace
+
+CBasicLink::CBasicLink(QWidget* parent)
+    : QLabel(parent)
+{
+    setCursor(Qt::PointingHandCursor);
+}
+
+CSimpleLink::CSimpleLink(QWidget* parent)
+    : CBasicLink(parent)
+{
+}
+
+QFont CSimpleLink::DefaultLinkFont()
+{
+    QFont font(QStringLiteral("Tahoma"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(11);
+    font.setUnderline(true);
+    return font;
+}
+
+void CSimpleLink::Attach()
+{
+    // Mouse moves without a button are what start the hover state.
+    setMouseTracking(true);
+    m_caption = text();
+    m_hover = false;
+    m_textFormat = 0;
+    m_hitRect = rect();
+    m_address.clear();
+    m_cornerSize = 0;
+    ApplyDefaults();
+}
+
+void CSimpleLink::ApplyDefaults()
+{
+    // The fill and frame take the dialog's own face colour, so with the
+    // defaults only the blue underlined caption stands out.
+    const QColor face = palette().color(QPalette::Window);
+    m_normalText = m_hoverText = kLinkTextColor;
+    m_normalFill = m_hoverFill = face;
+    m_normalFrame = m_hoverFrame = face;
+    m_normalFont = DefaultLinkFont();
+    m_hoverFont = DefaultLinkFont();
+    setFont(m_normalFont);
+}
+
+void CSimpleLink::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!m_hover) {
+        m_hover = true;
+        setFont(m_hoverFont);
+        repaint();
+        // Leaving is found by polling the pointer, which also catches a
+        // pointer that jumped out of the dialog without a move over us.
+        m_hoverTimer = startTimer(kHoverPollMs);
+    }
+    CBasicLink::mouseMoveEvent(event);
+}
+
+void CSimpleLink::timerEvent(QTimerEvent* event)
+{
+    if (event->timerId() == m_hoverTimer && m_hoverTimer != 0) {
+        const QPoint pointer = mapFromGlobal(QCursor::pos());
+        if (!m_hitRect.contains(pointer)) {
+            m_hover = false;
+            killTimer(m_hoverTimer);
+            m_hoverTimer = 0;
+            setFont(m_normalFont);
+            repaint();
+        }
+    }
+    CBasicLink::timerEvent(event);
+}
+
+void CSimpleLink::mouseReleaseEvent(QMouseEvent* event)
+{
+    // A release away from the control is a cancelled click.
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        if (!m_address.isEmpty()) OpenAddress(m_address.toStdString());
+        emit clicked();
+    }
+    CBasicLink::mouseReleaseEvent(event);
+}
+
+void CSimpleLink::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const QColor& textColor = m_hover ? m_hoverText : m_normalText;
+    const QColor& fill = m_hover ? m_hoverFill : m_normalFill;
+    const QColor& frame = m_hover ? m_hoverFrame : m_normalFrame;
+
+    painter.setFont(m_hover ? m_hoverFont : m_normalFont);
+    painter.setPen(QPen(frame, 1));
+    painter.setBrush(fill);
+    // A 1-pixel pen centred half a pixel inside keeps the outline on the
+    // rectangle's own pixels.
+    const QRectF outline = QRectF(m_hitRect).adjusted(0.5, 0.5, -0.5, -0.5);
+    if (m_cornerSize > 0) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.drawRoundedRect(outline, m_cornerSize / 2.0, m_cornerSize / 2.0);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+    } else {
+        painter.drawRect(outline);
+    }
+
+    int flags = m_textFormat | Qt::AlignVCenter | Qt::TextSingleLine;
+    if ((m_textFormat & Qt::AlignHorizontal_Mask) == 0) flags |= Qt::AlignLeft;
+    painter.setPen(textColor);
+    painter.drawText(m_hitRect, flags, m_caption);
+}
