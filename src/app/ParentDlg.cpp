@@ -1,11 +1,17 @@
 #include "app/ParentDlg.h"
 
+#include "app/SessionEnd.h"
 #include "bar/LumoraDlg.h"
+#include "platform/TerminationSignals.h"
 
 void CParentDlg::Run()
 {
     // No parent on purpose: the bar is a top-level dock window of its own
     // rather than a transient of a window that never maps.
     CLumoraDlg bar;
+    // Logging out and the usual termination signals save and close like
+    // the bar's "Close" entry; the window manager's close request does not.
+    CTerminationSignals termination;
+    ConnectSessionEnd(bar, termination);
     bar.exec();
 }
