@@ -1,6 +1,7 @@
 #include "app/LumoraApp.h"
 
 #include "app/ParentDlg.h"
+#include "bar/BarLook.h"
 
 CLumoraApp::CLumoraApp(int& argc, char** argv)
     : QApplication(argc, argv)
@@ -8,6 +9,7 @@ CLumoraApp::CLumoraApp(int& argc, char** argv)
     setApplicationName(QStringLiteral("Lumora"));
     setOrganizationName(QString());
     setDesktopFileName(QStringLiteral("lumora"));
+    InstallFontSubstitutes();
 }
 
 int CLumoraApp::Run()

@@ -1,11 +1,13 @@
 #include "bar/LumoraDlg.h"
 
 #include "bar/BarLook.h"
+#include "menus/OptionsMenu.h"
 
 #include <QLineEdit>
 
 #include <algorithm>
 #include <cstdlib>
+#include <random>
 
 namespace {
 
@@ -16,6 +18,15 @@ void ApplyFontHeight(QFont& font, int height)
     if (height == 0) return;
     font.setPixelSize(std::clamp(std::abs(height), 1, 400));
 }
+
+// Seeded once: seeding from the clock at each use would repeat the same
+// draws for every click within one second.
+std::mt19937& SchemeRandom()
+{
+    static std::mt19937 generator{std::random_device{}()};
+    return generator;
+}
+
 } // namespace
 
 void CLumoraDlg::ApplyColorScheme(int scheme)
@@ -27,12 +38,50 @@ void CLumoraDlg::ApplyColorScheme(int scheme)
         m_lineColor = colors->line;
         m_textColor = colors->text;
     }
+    if (m_optionsMenu) m_optionsMenu->CheckColorScheme(scheme);
 }
 
-void CLumoraDlg::ApplyRandomScheme() {}
-void CLumoraDlg::ApplyRounding(int level) { m_settings.rounding = level; }
-void CLumoraDlg::ApplyTransparency(int level) { m_settings.transparency = level; }
-void CLumoraDlg::ApplyButtonView(int view) { m_settings.buttonView = view; }
+// Never keeps the scheme in use, so the colours always change.
+void CLumoraDlg::ApplyRandomScheme()
+{
+    std::uniform_int_distribution<int> pick(0, kSchemeCount - 1);
+    int scheme = pick(SchemeRandom());
+    while (scheme == m_settings.colorScheme) scheme = pick(SchemeRandom());
+    ApplyColorScheme(scheme);
+    update();
+}
+
+void CLumoraDlg::ApplyRounding(int level)
+{
+    m_settings.rounding = level;
+    // Only the bottom corners are cut; an unknown level keeps the whole window.
+    setMask(BarWindowShape(size(), level));
+    if (m_optionsMenu) m_optionsMenu->CheckRounding(level);
+    // Also flushes the new shape to the X server when this runs from a timer
+    // while the bar is idle.
+    update();
+}
+
+void CLumoraDlg::ApplyTransparency(int level)
+{
+    // The level is kept, never read back: Qt stores the opacity in 8 bits.
+    setWindowOpacity(OpacityForLevel(level));
+    if (m_optionsMenu) m_optionsMenu->CheckTransparency(level);
+    m_settings.transparency = level;
+    // Nothing changes in the bar itself; the repaint request only makes the
+    // new opacity reach the X server while the bar is idle.
+    update(m_searchBox);
+}
+
+void CLumoraDlg::ApplyButtonView(int view)
+{
+    m_query->setGeometry(m_editRect.x(), m_editRect.y(),
+                         EditWidthForView(view, m_editRect.width(), m_optionsBox.width()),
+                         m_editRect.height());
+    if (m_optionsMenu) m_optionsMenu->CheckButtonView(view);
+    m_settings.buttonView = view;
+    update(m_searchBox);
+}
 
 void CLumoraDlg::ApplyFonts()
 {

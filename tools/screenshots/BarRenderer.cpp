@@ -1,76 +1,36 @@
 #include "BarRenderer.h"
 
-#include "bar/BarLook.h"
-#include "bar/BarPainter.h"
-#include "platform/DialogUnits.h"
+#include "bar/LumoraDlg.h"
+#include "menus/Commands.h"
 
+#include <QLineEdit>
 #include <QPainter>
-
-// Renders from the paint pass alone, with the reference layout of a bar at
-// 96 dots per inch, and draws the query where the edit control sits.
-
-namespace {
-
-constexpr int kBarWidth = 210;
-constexpr int kBarHeight = 60;
-
-SBarPaintState ReferenceState(const SBarLook& look)
-{
-    SBarPaintState s;
-    s.width = kBarWidth;
-    s.height = kBarHeight;
-    s.engineBox = RectFromEdges(9, 8, 135, 24);
-    s.optionsBox = RectFromEdges(174, 10, 200, 23);
-    s.fieldRect = RectFromEdges(10, 29, 200, 51);
-    s.searchBox = RectFromEdges(175, 29, 200, 51);
-    if (const SColorScheme* scheme = FindColorScheme(look.scheme)) {
-        s.backColor = scheme->back;
-        s.boxColor = scheme->box;
-        s.lineColor = scheme->line;
-        s.textColor = scheme->text;
-    }
-    s.rounding = look.rounding;
-    s.buttonView = look.view;
-    s.hoverEngine = look.hoverEngine;
-    s.engineName = look.engineName;
-    s.engineFont = MakeEngineFont();
-    return s;
-}
-
-// The query edit: white, black text in the default query font, a small
-// margin, centred vertically.
-void DrawQuery(QPainter& painter, const SBarLook& look, const SBarPaintState& s)
-{
-    const QRect full = RectFromEdges(15, 31, 195, 49);
-    const int optionsWidth = s.optionsBox.width();
-    const QRect edit(full.x(), full.y(), EditWidthForView(look.view, full.width(), optionsWidth), full.height());
-    painter.fillRect(edit, kFieldColor);
-    QFont font(QStringLiteral("Tahoma"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(11);
-    painter.setFont(font);
-    painter.setPen(Qt::black);
-    painter.drawText(edit.adjusted(2, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, look.query);
-}
-
-}  // namespace
+#include <QRegion>
 
 QImage RenderBar(const SBarLook& look, int scale)
 {
-    QImage image(kBarWidth * scale, kBarHeight * scale, QImage::Format_ARGB32_Premultiplied);
+    CLumoraDlg bar;
+    bar.OnCommand(kFirstSchemeCommand + look.scheme);
+    bar.OnCommand(kFirstRoundingCommand + look.rounding);
+    bar.OnCommand(kFirstButtonViewCommand + look.view);
+    bar.m_hoverEngine = look.hoverEngine;
+    if (!look.engineName.isEmpty()) bar.m_current.name = look.engineName.toStdString();
+    bar.m_query->setText(look.query);
+    bar.m_query->setCursorPosition(0);
+
+    QImage image(bar.size() * scale, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(scale);
     image.fill(Qt::transparent);
+    bar.render(&image);
 
-    const SBarPaintState state = ReferenceState(look);
+    // Offscreen, the window shape is kept but not applied: cut it here, so
+    // what it removes shows the desktop behind.
     QPainter painter(&image);
-    PaintBar(painter, state);
-    DrawQuery(painter, look, state);
-
-    // What the window shape cuts away shows the desktop behind.
-    const QRegion window(0, 0, kBarWidth, kBarHeight);
-    painter.setClipRegion(window.subtracted(BarWindowShape(QSize(kBarWidth, kBarHeight), look.rounding)));
+    const QRegion window(bar.rect());
+    const QRegion shape = bar.mask().isEmpty() ? window : bar.mask();
+    painter.setClipRegion(window.subtracted(shape));
     painter.setCompositionMode(QPainter::CompositionMode_Clear);
-    painter.fillRect(window.boundingRect(), Qt::transparent);
+    painter.fillRect(bar.rect(), Qt::transparent);
     painter.end();
     return image;
 }

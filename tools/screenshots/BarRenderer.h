@@ -9,10 +9,12 @@ struct SBarLook {
     int view = 1;      // search-button view
     int rounding = 4;  // rounding level
     bool hoverEngine = false;
-    QString engineName = QStringLiteral("Google");
-    QString query;     // text standing in the query field
+    QString engineName;  // empty: the default engine's
+    QString query;       // text standing in the query field
 };
 
-// The bar as it appears on screen, at a device pixel ratio of `scale`, with
-// everything outside the window shape transparent.
+// The real bar window, set up through the commands its options menu sends,
+// rendered at a device pixel ratio of `scale`, with everything outside the
+// window shape transparent. The bar reads and creates its data folder, so
+// XDG_CONFIG_HOME should point somewhere disposable.
 QImage RenderBar(const SBarLook& look, int scale);

@@ -6,8 +6,10 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QString>
+#include <QTemporaryDir>
 
 #include <cstdio>
 #include <vector>
@@ -65,6 +67,15 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     InstallFontSubstitutes();
+
+    // Every picture starts from the defaults, whatever the user's own bar
+    // has stored, and nothing is written next to it.
+    const QTemporaryDir configHome;
+    if (!configHome.isValid()) {
+        std::fprintf(stderr, "cannot create a temporary folder\n");
+        return 1;
+    }
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(configHome.path()));
 
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots");
     if (!QDir().mkpath(folder)) {
