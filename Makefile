@@ -31,8 +31,9 @@ asan: deps
 	  UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j$(JOBS)
 
 bench: build
-	@for b in $(BUILD_DIR)/bench/*/bench_*; do case "$$b" in */startup/*) continue;; esac; [ -x "$$b" ] && "$$b"; done
+	@for b in $(BUILD_DIR)/bench/*/bench_*; do case "$$b" in */startup/*|*/idle/*) continue;; esac; [ -x "$$b" ] && "$$b"; done
 	@bench/startup/run.sh $(BUILD_DIR)
+	@bench/idle/run.sh $(BUILD_DIR)
 
 # PNGs of the bar in every colour scheme and button view, under docs/screenshots.
 screenshots: configure

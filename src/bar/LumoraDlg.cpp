@@ -1,5 +1,6 @@
 #include "bar/LumoraDlg.h"
 
+#include "bar/BarPainter.h"
 #include "bar/BarTemplate.h"
 #include "menus/Commands.h"
 #include "engines/Catalog.h"
@@ -13,6 +14,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPalette>
 
 #include <algorithm>
 #include <cstdlib>
@@ -28,6 +30,12 @@ CLumoraDlg::CLumoraDlg()
 {
     m_query = new QLineEdit(this);
     m_query->setFrame(false);
+    // The field is drawn white whatever the desktop theme; the edit on top
+    // of it must blend in.
+    QPalette fieldColors = m_query->palette();
+    fieldColors.setColor(QPalette::Base, Qt::white);
+    fieldColors.setColor(QPalette::Text, Qt::black);
+    m_query->setPalette(fieldColors);
     // Keys reach the bar only through the query field.
     setFocusProxy(m_query);
     m_query->installEventFilter(this);
@@ -36,6 +44,7 @@ CLumoraDlg::CLumoraDlg()
     // Every paint covers the whole window.
     setAttribute(Qt::WA_OpaquePaintEvent);
     MakeDockWindow(this);
+    PrepareMouseAndTimers();
 
     OnInitDialog();
 }
@@ -67,7 +76,9 @@ void CLumoraDlg::OnInitDialog()
     // The stored options are replayed through the commands their menu
     // entries send, so every menu mark agrees with them from the start.
     OnCommand(kFirstRoundingCommand + m_settings.rounding);
-    m_query->setFocus();
+    // A mouse move at the top-left corner gives the query field the focus
+    // and, with auto hide on, starts the hide poll.
+    OnMouseMove(QPoint(0, 0));
     OnCommand(kFirstEngineCommand + m_settings.engineIndex);
     OnCommand(kFirstTransparencyCommand + m_settings.transparency);
     OnCommand(kFirstButtonViewCommand + m_settings.buttonView);
@@ -97,6 +108,12 @@ bool CLumoraDlg::eventFilter(QObject* watched, QEvent* event)
 // bar ends only through its own close command or the window manager.
 void CLumoraDlg::keyPressEvent(QKeyEvent* event)
 {
+    // Keys the query field leaves alone come here, so F1 works from it too.
+    if (event->key() == Qt::Key_F1) {
+        OnHelp();
+        event->accept();
+        return;
+    }
     if (event->key() == Qt::Key_Escape || IsEnterKey(event->key())) {
         event->accept();
         return;
@@ -106,11 +123,23 @@ void CLumoraDlg::keyPressEvent(QKeyEvent* event)
 
 void CLumoraDlg::paintEvent(QPaintEvent*)
 {
+    SBarPaintState state;
+    state.width = width();
+    state.height = height();
+    state.engineBox = m_engineBox;
+    state.optionsBox = m_optionsBox;
+    state.fieldRect = m_fieldRect;
+    state.searchBox = m_searchBox;
+    state.backColor = m_backColor;
+    state.boxColor = m_boxColor;
+    state.lineColor = m_lineColor;
+    state.textColor = m_textColor;
+    state.rounding = m_settings.rounding;
+    state.buttonView = m_settings.buttonView;
+    state.hoverEngine = m_hoverEngine;
+    state.engineName = QString::fromStdString(m_current.name);
+    state.engineFont = m_engineFont;
+
     QPainter painter(this);
-    painter.fillRect(rect(), m_backColor);
-    painter.fillRect(m_fieldRect, Qt::white);
-    painter.setFont(m_engineFont);
-    painter.setPen(m_textColor);
-    painter.drawText(m_engineBox, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-                     QString::fromStdString("  " + m_current.name));
+    PaintBar(painter, state);
 }

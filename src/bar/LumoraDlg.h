@@ -9,9 +9,13 @@
 #include <QFont>
 #include <QPoint>
 #include <QRect>
+#include <QTimer>
 
 #include <string>
 
+class CCommandMenu;
+class CEngineMenu;
+class COptionsMenu;
 class QLineEdit;
 
 // The bar: a small borderless window hanging from the top edge of the screen
@@ -63,10 +67,32 @@ public:
     void ChooseQueryFont();
 
     // Mouse, timers and auto hide (BarMouse.cpp).
+    //
+    // The bar's timers, by id.
+    enum EBarTimer {
+        TIMER_SHOW_POLL = 1,  // hidden: shows the bar once the cursor rests on it
+        TIMER_HIDE_POLL = 2,  // shown: hides it once the cursor has left (auto hide)
+        TIMER_PIN = 4,        // puts the bar back on the top edge if moved down
+    };
+    // Moves the bar to the shown or the hidden position and swaps the polls.
     void ShowBar(bool show);
     void ToggleAutoHide();
     // Starts the timers that run for the bar's whole life.
     void StartTimers();
+    // Starts (or restarts) timer `id` with its period; stops it.
+    void SetBarTimer(int id);
+    void KillBarTimer(int id);
+    bool IsBarTimerRunning(int id) const;
+    // The mouse handlers; points in client coordinates. The Qt event handlers
+    // forward to these.
+    void OnMouseMove(const QPoint& point);
+    void OnLButtonDown(const QPoint& point);
+    void OnLButtonUp(const QPoint& point);
+    void OnLButtonDblClk();
+    // A tick of timer `id`.
+    void OnTimer(int id);
+    // F1: the local help file.
+    void OnHelp();
 
     // Mouse and auto hide.
     bool m_dragging = false;      // left button went down on the bar surface
@@ -92,6 +118,10 @@ public:
     QRect m_fieldRect;  // the white area around it
     QRect m_pullStrip;  // bottom rows, all that shows of a hidden bar
 
+    // Popup menus, children of the bar (menus/BarMenus.cpp); null until built.
+    COptionsMenu* m_optionsMenu = nullptr;
+    CEngineMenu* m_engineMenu = nullptr;
+
     QLineEdit* m_query = nullptr;  // owned by the dialog as its child
 
     SSettings m_settings;
@@ -102,7 +132,37 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    // Mouse, crossing and window events (BarMouse.cpp).
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void OnInitDialog();
+
+    // BarMouse.cpp.
+    // Mouse tracking and the timers' wiring, once, before the start-up.
+    void PrepareMouseAndTimers();
+    // A poll as the show/hide logic sees it (`running`), and the Qt timer
+    // behind it, which ticks only while a tick could find something new.
+    struct SPollTimer {
+        QTimer ticker;
+        bool running = false;
+    };
+    SPollTimer* PollTimer(int id);
+    const SPollTimer* PollTimer(int id) const;
+    void OnPollTick(int id);
+    void WakePolls();
+    void MoveBarTop(int top);
+    void OpenPopup(CCommandMenu* menu, const QRect& clientBox);
+
+    SPollTimer m_showPoll;
+    SPollTimer m_hidePoll;
+    QTimer m_pinTimer;
+    bool m_pinning = false;
 };

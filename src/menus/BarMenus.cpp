@@ -1,17 +1,98 @@
 #include "bar/LumoraDlg.h"
 
 #include "engines/EngineMenuModel.h"
+#include "menus/Commands.h"
+#include "menus/EngineMenu.h"
+#include "menus/OptionsMenu.h"
 
-void CLumoraDlg::BuildOptionsMenu() {}
-void CLumoraDlg::BuildEngineMenu() {}
+#include <QFontDialog>
+#include <QFontInfo>
+#include <QLineEdit>
+#include <QScreen>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// A chosen entry reaches the bar after its menu has closed, like a posted
+// command: a handler may rebuild the very menu whose entry was chosen (the
+// catalogue behind "Edit...") or end the bar, neither of which is safe while
+// the menu is still delivering the click.
+void RouteCommands(CCommandMenu* menu, CLumoraDlg* bar)
+{
+    QObject::connect(menu, &CCommandMenu::command, bar, &CLumoraDlg::OnCommand, Qt::QueuedConnection);
+}
+
+// The character height in pixels that the settings keep as a negative
+// fontHeight. Fonts from the dialog usually come in points; those are turned
+// into pixels at the screen's logical resolution, which is what the font
+// will be drawn at.
+int PixelHeight(const QFont& font, const QWidget* widget)
+{
+    if (font.pixelSize() > 0) return font.pixelSize();
+    const QScreen* screen = widget->screen();
+    const double dpi = screen ? screen->logicalDotsPerInchY() : 96.0;
+    return std::max(1, static_cast<int>(std::lround(font.pointSizeF() * dpi / 72.0)));
+}
+
+// What the font dialog starts from: the face and style really in use. The
+// dialog lists installed faces only, so a stored face that is missing (the
+// default "Tahoma", say) would otherwise leave it on some other face; and
+// without a style name it guesses the style and may pick an oblique one for
+// a regular font.
+QFont DialogStartFont(const QFont& font)
+{
+    const QFontInfo used(font);
+    QFont start = font;
+    start.setFamily(used.family());
+    start.setStyleName(used.styleName());
+    return start;
+}
+
+} // namespace
+
+void CLumoraDlg::BuildOptionsMenu()
+{
+    if (m_optionsMenu) return;  // built once; afterwards only its marks change
+    m_optionsMenu = new COptionsMenu(m_settings.autoHide != 0, this);
+    RouteCommands(m_optionsMenu, this);
+}
+
+void CLumoraDlg::BuildEngineMenu()
+{
+    if (!m_engineMenu) {
+        m_engineMenu = new CEngineMenu(this);
+        RouteCommands(m_engineMenu, this);
+    }
+    m_engineMenu->Rebuild(m_engines);
+}
 
 void CLumoraDlg::ChooseEngine(int k)
 {
+    if (m_engineMenu) m_engineMenu->CheckEngine(kFirstEngineCommand + k);
     m_current = EngineAtMenuPosition(m_engines, k);
     m_settings.engineIndex = k;
-    update(m_engineBox);
+    // At once, so the new name shows while a dialog or menu is still up.
+    repaint(m_engineBox);
 }
 
 void CLumoraDlg::RunCatalogDialog() {}
 void CLumoraDlg::RunAboutBox() {}
-void CLumoraDlg::ChooseQueryFont() {}
+
+// Whatever the dialog offers (bold, underline, strike-out) shows for this
+// run; only face, height, a weight flag and slant are kept for the next.
+void CLumoraDlg::ChooseQueryFont()
+{
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, DialogStartFont(m_queryFont), this);
+    if (!ok) return;
+
+    m_queryFont = chosen;
+    m_query->setFont(m_queryFont);
+    m_settings.SetFaceName(chosen.family().toStdString());
+    m_settings.fontHeight = -PixelHeight(chosen, this);
+    // A flag, not a weight: every font weight Qt knows is above zero.
+    m_settings.fontWeightFlag = chosen.weight() != 0 ? 1 : 0;
+    m_settings.fontItalic = chosen.italic() ? 1 : 0;
+}

@@ -1,0 +1,750 @@
+// The bar's interaction on the offscreen platform: menus wired to the bar,
+// every command's effect, the click areas, dragging, auto hide and its
+// timers, F1 and the font dialog.
+#include "bar/CursorBlink.h"
+#include "bar/LumoraDlg.h"
+#include "common/AddressRecorder.h"
+#include "common/TempConfigHome.h"
+#include "app/ProductLinks.h"
+#include "engines/Catalog.h"
+#include "engines/EngineMenuModel.h"
+#include "menus/Commands.h"
+#include "menus/EngineMenu.h"
+#include "menus/MenuProbe.h"
+#include "menus/OptionsMenu.h"
+
+#include <QAbstractEventDispatcher>
+#include <QApplication>
+#include <QFontDialog>
+#include <QLineEdit>
+#include <QMoveEvent>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Lines = std::vector<std::string>;
+using Ids = std::vector<int>;
+
+constexpr int kHiddenTop = 3 - 60;
+// A point on the bar's own surface outside every click area.
+const QPoint kSurface(150, 15);
+// Far from wherever the bar is.
+const QPoint kAway(5, 500);
+
+SSearch Engine(const std::string& name, const std::string& abbreviation, bool selected = true)
+{
+    SSearch s;
+    s.name = name;
+    s.url = "http://example.org/" + abbreviation + "?q=[keyword]";
+    s.abbreviation = abbreviation;
+    s.selected = selected;
+    return s;
+}
+
+// Runs `whileOpen` on the first popup menu that opens after this call (it is
+// called from the popup's own event loop), then closes the popup if it is
+// still open. Returns false if no popup opened within the deadline.
+class PopupDriver {
+public:
+    explicit PopupDriver(std::function<void(QMenu*)> whileOpen) : m_whileOpen(std::move(whileOpen))
+    {
+        m_timer.setInterval(10);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] { Check(); });
+        m_timer.start();
+        m_deadline.start();
+    }
+    bool Opened() const { return m_opened; }
+
+private:
+    void Check()
+    {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            m_timer.stop();
+            m_opened = true;
+            m_whileOpen(menu);
+            if (menu->isVisible()) menu->close();
+        } else if (m_deadline.elapsed() > 5000) {
+            m_timer.stop();
+        }
+    }
+
+    std::function<void(QMenu*)> m_whileOpen;
+    QTimer m_timer;
+    QElapsedTimer m_deadline;
+    bool m_opened = false;
+};
+
+class BarInteractionTest : public ::testing::Test {
+protected:
+    void SetUp() override { QCursor::setPos(kAway); }
+
+    static void Show(CLumoraDlg& bar)
+    {
+        bar.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&bar));
+    }
+
+    static QRect GlobalBox(const CLumoraDlg& bar, const QRect& box)
+    {
+        return QRect(bar.mapToGlobal(box.topLeft()), box.size());
+    }
+
+    TempConfigHome m_home;
+    AddressRecorder m_opened;
+};
+
+// ---- start-up ----------------------------------------------------------------
+
+TEST_F(BarInteractionTest, StartWithoutFilesMarksTheEngineAndAutoHide)
+{
+    CLumoraDlg bar;
+    ASSERT_NE(bar.m_optionsMenu, nullptr);
+    ASSERT_NE(bar.m_engineMenu, nullptr);
+    EXPECT_EQ(Marks(bar.m_engineMenu), Ids{kFirstEngineCommand});
+    EXPECT_EQ(bar.m_current.name, "Google");
+    EXPECT_EQ(bar.m_settings.autoHide, 1);
+    EXPECT_TRUE(bar.m_optionsMenu->IsChecked(kAutoHideCommand));
+    // The start-up's mouse move starts the hide poll; the pin runs always.
+    EXPECT_TRUE(bar.IsBarTimerRunning(CLumoraDlg::TIMER_HIDE_POLL));
+    EXPECT_FALSE(bar.IsBarTimerRunning(CLumoraDlg::TIMER_SHOW_POLL));
+    EXPECT_TRUE(bar.IsBarTimerRunning(CLumoraDlg::TIMER_PIN));
+    EXPECT_EQ(bar.focusWidget(), bar.m_query);
+    // The field's cursor stops blinking when nobody uses the bar.
+    EXPECT_EQ(bar.findChildren<CCursorBlinkPause*>().size(), 1);
+}
+
+TEST_F(BarInteractionTest, StartWithoutFilesMarksTheLook)
+{
+    CLumoraDlg bar;
+    // Rounding "20", Blue Dark, Transparent "Not", Button View "Zoom", Auto Hide.
+    EXPECT_EQ(Marks(bar.m_optionsMenu), (Ids{371, 390, 404, 421, kAutoHideCommand}));
+}
+
+TEST_F(BarInteractionTest, StartWithAutoHideHidesSoonUnlessTheCursorIsOverTheBar)
+{
+    {
+        CLumoraDlg bar;
+        Show(bar);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return bar.y() == kHiddenTop; }, 3000));
+        EXPECT_FALSE(bar.m_shown);
+        EXPECT_TRUE(bar.IsBarTimerRunning(CLumoraDlg::TIMER_SHOW_POLL));
+        EXPECT_FALSE(bar.IsBarTimerRunning(CLumoraDlg::TIMER_HIDE_POLL));
+    }
+    {
+        CLumoraDlg bar;
+        Show(bar);
+        QCursor::setPos(bar.mapToGlobal(QPoint(100, 30)));
+        QTest::qWait(1200);  // two poll periods: nothing may happen
+        EXPECT_EQ(bar.y(), -2);
+        EXPECT_TRUE(bar.m_shown);
+    }
+}
+
+// ---- commands ------------------------------------------------------------------
+
+TEST_F(BarInteractionTest, EveryOptionCommandSetsItsOptionAndItsMark)
+{
+    struct Row {
+        int command;
+        const char* field;
+        int value;
+        int first, last;  // the mark range, or 0, 0 for none
+    };
+    std::vector<Row> rows;
+    for (int i = 0; i <= 8; ++i) rows.push_back({370 + i, "colorScheme", i, 370, 378});
+    for (int i = 0; i <= 9; ++i) rows.push_back({390 + i, "transparency", i, 390, 399});
+    for (int i = 0; i <= 4; ++i) rows.push_back({400 + i, "rounding", i, 400, 404});
+    for (int i = 0; i <= 5; ++i) rows.push_back({420 + i, "buttonView", i, 420, 425});
+    for (int k = 0; k <= 12; ++k) rows.push_back({300 + k, "engineIndex", k, 300, 350});
+
+    auto field = [](const CLumoraDlg& bar, const std::string& name) {
+        if (name == "colorScheme") return bar.m_settings.colorScheme;
+        if (name == "transparency") return bar.m_settings.transparency;
+        if (name == "rounding") return bar.m_settings.rounding;
+        if (name == "buttonView") return bar.m_settings.buttonView;
+        return bar.m_settings.engineIndex;
+    };
+    auto marksIn = [](const CLumoraDlg& bar, int first, int last) {
+        Ids ids;
+        const QMenu* menu = first == 300 ? static_cast<const QMenu*>(bar.m_engineMenu)
+                                         : static_cast<const QMenu*>(bar.m_optionsMenu);
+        for (int id : Marks(menu))
+            if (id >= first && id <= last) ids.push_back(id);
+        return ids;
+    };
+
+    CLumoraDlg bar;
+    CEngineList catalog;
+    BuildDefaultCatalog(catalog);
+    // Both ways in: the bar's command routing, and the menu entry itself.
+    for (const bool viaMenu : {false, true}) {
+        for (const Row& row : rows) {
+            SCOPED_TRACE(std::to_string(row.command) + (viaMenu ? " via the menu" : " direct"));
+            if (viaMenu) {
+                CCommandMenu* menu = row.first == 300 ? static_cast<CCommandMenu*>(bar.m_engineMenu)
+                                                      : static_cast<CCommandMenu*>(bar.m_optionsMenu);
+                QAction* entry = menu->FindCommand(row.command);
+                ASSERT_NE(entry, nullptr);
+                entry->trigger();
+                ASSERT_TRUE(QTest::qWaitFor([&] { return marksIn(bar, row.first, row.last) == Ids{row.command}; }));
+            } else {
+                bar.OnCommand(row.command);
+            }
+            EXPECT_EQ(field(bar, row.field), row.value);
+            EXPECT_EQ(marksIn(bar, row.first, row.last), Ids{row.command});
+            if (row.first == 300) {
+                // The engine record is a copy of the k-th selected engine.
+                EXPECT_EQ(bar.m_current, EngineAtMenuPosition(catalog, row.value));
+            }
+        }
+    }
+}
+
+TEST_F(BarInteractionTest, HelpEntriesOpenTheirPagesAndContactFormNothing)
+{
+    CLumoraDlg bar;
+    const SSettings before = bar.m_settings;
+    for (int id : {kHelpTopicsCommand, kCheckUpdateCommand, kHomePageCommand, kContactFormCommand})
+        bar.OnCommand(id);
+    EXPECT_EQ(m_opened.Addresses(), (std::vector<std::string>{kHelpPageAddress, kHomePageAddress, kHomePageAddress}));
+    EXPECT_EQ(bar.m_settings, before);
+}
+
+TEST_F(BarInteractionTest, AutoHideCommandFlipsTheOptionAndItsCheck)
+{
+    CLumoraDlg bar;
+    QAction* entry = bar.m_optionsMenu->FindCommand(kAutoHideCommand);
+    for (const int expected : {0, 1, 0}) {
+        entry->trigger();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return bar.m_settings.autoHide == expected; }));
+        EXPECT_EQ(bar.m_optionsMenu->IsChecked(kAutoHideCommand), expected == 1);
+    }
+}
+
+// ---- the engine menu ---------------------------------------------------------
+
+TEST_F(BarInteractionTest, EngineMenuFollowsTheEngineList)
+{
+    CLumoraDlg bar;
+    const Lines builtIn = Describe(bar.m_engineMenu);
+    ASSERT_EQ(builtIn.size(), 15u);
+    EXPECT_EQ(builtIn.front(), "Google [g] #300 radio");
+    EXPECT_EQ(builtIn[12], "YouTube [yt] #312 radio");
+    EXPECT_EQ((Lines{builtIn[13], builtIn[14]}), (Lines{"---", "Edit... #351"}));
+
+    // Sixty selected engines: the first 51 get entries; the 51st can be chosen.
+    bar.m_engines.RemoveAll();
+    for (int i = 0; i < 60; ++i) bar.m_engines.Append(Engine("E" + std::to_string(i), "e" + std::to_string(i)));
+    bar.BuildEngineMenu();
+    EXPECT_EQ(Describe(bar.m_engineMenu).size(), 53u);
+    EXPECT_TRUE(Marks(bar.m_engineMenu).empty());  // a rebuilt menu has no mark
+    EXPECT_EQ(bar.m_current.name, "Google");       // and the current engine stays
+    bar.OnCommand(350);
+    EXPECT_EQ(Marks(bar.m_engineMenu), Ids{350});
+    EXPECT_EQ(bar.m_current.name, "E50");
+    EXPECT_EQ(bar.m_settings.engineIndex, 50);
+
+    // "Q&A" keeps its name; only the menu shows the "&" as a mnemonic.
+    bar.m_engines.RemoveAll();
+    bar.m_engines.Append(Engine("Q&A", "q"));
+    bar.BuildEngineMenu();
+    EXPECT_EQ(Describe(bar.m_engineMenu).front(), "Q&A [q] #300 radio");
+    bar.OnCommand(300);
+    EXPECT_EQ(bar.m_current.name, "Q&A");
+}
+
+TEST_F(BarInteractionTest, APositionWithoutAnEngineGivesTheNullEngine)
+{
+    struct Row {
+        const char* what;
+        bool selectNone;
+        int k;
+    };
+    const Row rows[] = {
+        {"no engine selected", true, 0},
+        {"past the selected engines", false, 13},
+        {"far past them", false, 50},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        CLumoraDlg bar;
+        if (row.selectNone) {
+            for (SSearch& s : bar.m_engines) s.selected = false;
+            bar.BuildEngineMenu();
+            EXPECT_EQ(Describe(bar.m_engineMenu), (Lines{"---", "Edit... #351"}));
+        }
+        bar.OnCommand(kFirstEngineCommand + row.k);
+        EXPECT_TRUE(IsNull(bar.m_current));
+        EXPECT_EQ(bar.m_current.name, "null");
+        EXPECT_EQ(bar.m_settings.engineIndex, row.k);
+        EXPECT_TRUE(Marks(bar.m_engineMenu).empty());
+        // A search without an engine opens nothing.
+        bar.RunSearch("cats");
+        EXPECT_TRUE(m_opened.Addresses().empty());
+    }
+}
+
+// ---- click areas -----------------------------------------------------------------
+
+TEST_F(BarInteractionTest, EngineBoxOpensTheEngineMenuLeftAlignedBelowIt)
+{
+    CLumoraDlg bar;
+    bar.m_settings.autoHide = 0;
+    Show(bar);
+    QTest::mouseMove(&bar, bar.m_engineBox.center());
+    ASSERT_TRUE(bar.m_hoverEngine);
+
+    QRect popupGeometry;
+    QMenu* popup = nullptr;
+    PopupDriver driver([&](QMenu* menu) {
+        popup = menu;
+        popupGeometry = menu->geometry();
+        // Down to the second entry, "Google Image", and choose it.
+        QTest::keyClick(menu, Qt::Key_Down);
+        QTest::keyClick(menu, Qt::Key_Down);
+        QTest::keyClick(menu, Qt::Key_Return);
+    });
+    QTest::mouseClick(&bar, Qt::LeftButton, {}, bar.m_engineBox.center());
+
+    ASSERT_TRUE(driver.Opened());
+    EXPECT_EQ(popup, bar.m_engineMenu);
+    const QRect box = GlobalBox(bar, bar.m_engineBox);
+    EXPECT_EQ(popupGeometry.topLeft(), QPoint(box.left(), box.bottom() + 1));
+    EXPECT_FALSE(bar.m_hoverEngine);  // cleared when the menu closes
+    ASSERT_TRUE(QTest::qWaitFor([&] { return bar.m_settings.engineIndex == 1; }));
+    EXPECT_EQ(bar.m_current.name, "Google Image");
+    EXPECT_EQ(Marks(bar.m_engineMenu), Ids{301});
+
+    // The next search goes to the chosen engine.
+    bar.m_query->setText("cats");
+    bar.OnLButtonUp(bar.m_searchBox.center());
+    ASSERT_EQ(m_opened.Addresses().size(), 1u);
+    EXPECT_NE(m_opened.Addresses().front().find("images.google."), std::string::npos);
+}
+
+TEST_F(BarInteractionTest, OptionsBoxOpensTheOptionsMenuRightAlignedBelowIt)
+{
+    CLumoraDlg bar;
+    bar.m_settings.autoHide = 0;
+    Show(bar);
+    QRect popupGeometry;
+    QMenu* popup = nullptr;
+    PopupDriver driver([&](QMenu* menu) {
+        popup = menu;
+        popupGeometry = menu->geometry();
+    });
+    QTest::mouseClick(&bar, Qt::LeftButton, {}, bar.m_optionsBox.center());
+    ASSERT_TRUE(driver.Opened());
+    EXPECT_EQ(popup, bar.m_optionsMenu);
+    const QRect box = GlobalBox(bar, bar.m_optionsBox);
+    EXPECT_EQ(popupGeometry.right(), box.right());
+    EXPECT_EQ(popupGeometry.top(), box.bottom() + 1);
+}
+
+TEST_F(BarInteractionTest, SearchBoxSearchesInEveryButtonView)
+{
+    CLumoraDlg bar;
+    bar.m_settings.autoHide = 0;
+    Show(bar);
+    bar.m_query->setText("cats");
+    for (int view = 0; view <= 5; ++view) {
+        SCOPED_TRACE(view);
+        bar.OnCommand(kFirstButtonViewCommand + view);
+        m_opened.Clear();
+        // The search box's rightmost column is clear of the edit in every view.
+        QTest::mouseClick(&bar, Qt::LeftButton, {}, QPoint(bar.m_searchBox.right() - 1, bar.m_searchBox.center().y()));
+        ASSERT_EQ(m_opened.Addresses().size(), 1u);
+        EXPECT_NE(m_opened.Addresses().front().find("/search?q=cats"), std::string::npos);
+    }
+    // Nothing else on the bar searches.
+    m_opened.Clear();
+    QTest::mouseClick(&bar, Qt::LeftButton, {}, kSurface);
+    EXPECT_TRUE(m_opened.Addresses().empty());
+}
+
+TEST_F(BarInteractionTest, ClickOnThePullStripShowsAHiddenBarAtOnce)
+{
+    for (const int autoHide : {1, 0}) {
+        SCOPED_TRACE(autoHide);
+        CLumoraDlg bar;
+        Show(bar);
+        bar.m_settings.autoHide = 1;
+        bar.ShowBar(false);
+        ASSERT_EQ(bar.y(), kHiddenTop);
+        bar.m_settings.autoHide = static_cast<std::uint8_t>(autoHide);
+
+        QTest::mouseClick(&bar, Qt::LeftButton, {}, QPoint(100, bar.height() - 2));
+        EXPECT_EQ(bar.y(), -2);
+        EXPECT_TRUE(bar.m_shown);
+        // The hide poll starts also with auto hide off.
+        EXPECT_TRUE(bar.IsBarTimerRunning(CLumoraDlg::TIMER_HIDE_POLL));
+        EXPECT_FALSE(bar.IsBarTimerRunning(CLumoraDlg::TIMER_SHOW_POLL));
+    }
+}
+
+TEST_F(BarInteractionTest, DoubleClickSwitchesAutoHide)
+{
+    CLumoraDlg bar;
+    Show(bar);
+    QTest::mouseDClick(&bar, Qt::LeftButton, {}, kSurface);
+    EXPECT_EQ(bar.m_settings.autoHide, 0);
+    EXPECT_FALSE(bar.m_optionsMenu->IsChecked(kAutoHideCommand));
+    EXPECT_FALSE(bar.m_dragging);
+}
+
+// ---- dragging -------------------------------------------------------------------
+
+TEST_F(BarInteractionTest, DragMovesSidewaysOnlyAndNeverHides)
+{
+    CLumoraDlg bar;
+    Show(bar);
+    bar.ShowBar(false);  // auto hide is on: start from the hidden bar
+    const int x0 = bar.x();
+
+    // Grab the pull strip and pull right: the bar comes down and follows.
+    const QPoint grip(100, bar.height() - 2);
+    QTest::mousePress(&bar, Qt::LeftButton, {}, grip);
+    EXPECT_TRUE(bar.m_dragging);
+    QTest::mouseMove(&bar, grip + QPoint(40, 0));
+    EXPECT_EQ(bar.pos(), QPoint(x0 + 40, -2));
+    EXPECT_TRUE(bar.m_shown);
+    EXPECT_FALSE(bar.IsBarTimerRunning(CLumoraDlg::TIMER_SHOW_POLL));
+    EXPECT_TRUE(bar.IsBarTimerRunning(CLumoraDlg::TIMER_HIDE_POLL));
+
+    // Off the left edge of the screen is allowed.
+    QTest::mouseMove(&bar, grip - QPoint(x0 + 200, 0));
+    EXPECT_EQ(bar.pos(), QPoint(-160, -2));
+
+    // The cursor far away, the button still down: a poll tick does nothing.
+    QCursor::setPos(kAway + QPoint(600, 0));
+    bar.OnTimer(CLumoraDlg::TIMER_HIDE_POLL);
+    EXPECT_EQ(bar.y(), -2);
+
+    // After the release the poll hides the bar by itself.
+    QTest::mouseRelease(&bar, Qt::LeftButton, {}, grip);
+    EXPECT_FALSE(bar.m_dragging);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return bar.y() == kHiddenTop; }, 3000));
+}
+
+TEST_F(BarInteractionTest, ReleaseOnTheEngineBoxAfterADragOpensTheMenu)
+{
+    CLumoraDlg bar;
+    bar.m_settings.autoHide = 0;
+    Show(bar);
+    const QPoint grip = bar.m_engineBox.center();
+    QTest::mousePress(&bar, Qt::LeftButton, {}, grip);
+    QTest::mouseMove(&bar, grip + QPoint(30, 0));
+    PopupDriver driver([](QMenu*) {});
+    // The bar has followed, so the cursor is over the engine box again.
+    QTest::mouseRelease(&bar, Qt::LeftButton, {}, grip);
+    EXPECT_TRUE(driver.Opened());
+}
+
+// ---- show and hide ------------------------------------------------------------------
+
+TEST_F(BarInteractionTest, ShowBarSlidesInFivePixelStepsAndSwapsThePolls)
+{
+    CLumoraDlg bar;
+    Show(bar);
+    std::vector<int> tops;
+    class MoveRecorder : public QObject {
+    public:
+        explicit MoveRecorder(std::vector<int>& tops) : m_tops(tops) {}
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            if (event->type() == QEvent::Move) m_tops.push_back(static_cast<QMoveEvent*>(event)->pos().y());
+            return false;
+        }
+        std::vector<int>& m_tops;
+    } recorder(tops);
+    bar.installEventFilter(&recorder);
+
+    std::vector<int> down, up;
+    for (int top = -7; top > kHiddenTop; top -= 5) down.push_back(top);
+    down.push_back(kHiddenTop);
+    for (int top = kHiddenTop + 5; top < -2; top += 5) up.push_back(top);
+    up.push_back(-2);
+
+    bar.ShowBar(false);
+    QApplication::processEvents();
+    EXPECT_EQ(tops, down);
+    EXPECT_FALSE(bar.m_shown);
+    EXPECT_TRUE(bar.IsBarTimerRunning(CLumoraDlg::TIMER_SHOW_POLL));
+    EXPECT_FALSE(bar.IsBarTimerRunning(CLumoraDlg::TIMER_HIDE_POLL));
+
+    tops.clear();
+    bar.ShowBar(true);
+    QApplication::processEvents();
+    EXPECT_EQ(tops, up);
+    EXPECT_TRUE(bar.m_shown);
+    EXPECT_FALSE(bar.IsBarTimerRunning(CLumoraDlg::TIMER_SHOW_POLL));
+    EXPECT_TRUE(bar.IsBarTimerRunning(CLumoraDlg::TIMER_HIDE_POLL));
+
+    // Without auto hide the bar never hides.
+    bar.m_settings.autoHide = 0;
+    bar.ShowBar(false);
+    EXPECT_EQ(bar.y(), -2);
+    EXPECT_TRUE(bar.m_shown);
+}
+
+TEST_F(BarInteractionTest, TheCursorRestingOnTheStripBringsTheBarBack)
+{
+    CLumoraDlg bar;
+    Show(bar);
+    bar.ShowBar(false);
+    const QPoint strip(100, bar.height() - 1);
+    QCursor::setPos(bar.mapToGlobal(strip));
+    QTest::mouseMove(&bar, strip);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return bar.y() == -2; }, 3000));
+    EXPECT_TRUE(bar.m_shown);
+}
+
+TEST_F(BarInteractionTest, SwitchingAutoHideOffBringsTheBarBackAtOnce)
+{
+    CLumoraDlg bar;
+    Show(bar);
+    bar.ShowBar(false);
+    bar.OnCommand(kAutoHideCommand);
+    EXPECT_EQ(bar.y(), -2);
+    EXPECT_TRUE(bar.m_shown);
+    EXPECT_FALSE(bar.IsBarTimerRunning(CLumoraDlg::TIMER_SHOW_POLL));
+
+    // Shown and switched off: the hide poll stops.
+    bar.OnCommand(kAutoHideCommand);
+    bar.OnCommand(kAutoHideCommand);
+    EXPECT_FALSE(bar.IsBarTimerRunning(CLumoraDlg::TIMER_HIDE_POLL));
+    // Switched on: nothing happens until the cursor moves over the bar.
+    bar.OnCommand(kAutoHideCommand);
+    EXPECT_FALSE(bar.IsBarTimerRunning(CLumoraDlg::TIMER_HIDE_POLL));
+    QTest::mouseMove(&bar, kSurface);
+    EXPECT_TRUE(bar.IsBarTimerRunning(CLumoraDlg::TIMER_HIDE_POLL));
+}
+
+TEST_F(BarInteractionTest, PollsGoOnWhileAPopupMenuIsOpen)
+{
+    CLumoraDlg bar;
+    Show(bar);
+    bool hidUnderTheMenu = false;
+    PopupDriver driver([&](QMenu*) {
+        // A tick while the cursor is still over the bar finds nothing to do...
+        QTest::qWait(700);
+        EXPECT_EQ(bar.y(), -2);
+        // ...but the polls go on: the menu has the mouse and the bar sees no
+        // moves, yet it hides once the cursor is elsewhere.
+        QCursor::setPos(kAway);
+        hidUnderTheMenu = QTest::qWaitFor([&] { return bar.y() == kHiddenTop; }, 3000);
+    });
+    // Rest on the engine box long enough for the hide poll to have looked.
+    QCursor::setPos(bar.mapToGlobal(bar.m_engineBox.center()));
+    QTest::mouseMove(&bar, bar.m_engineBox.center());
+    QTest::qWait(700);
+    QTest::mouseClick(&bar, Qt::LeftButton, {}, bar.m_engineBox.center());
+    ASSERT_TRUE(driver.Opened());
+    EXPECT_TRUE(hidUnderTheMenu);
+}
+
+TEST_F(BarInteractionTest, APinnedBarGoesBackToTheTopEdge)
+{
+    struct Row {
+        std::uint8_t autoHide;
+        int expectedTop;
+    };
+    for (const Row row : {Row{1, kHiddenTop}, Row{0, -2}}) {
+        SCOPED_TRACE(row.autoHide);
+        CLumoraDlg bar;
+        bar.m_settings.autoHide = row.autoHide;
+        Show(bar);
+        // Where the bar will be, so the polls have nothing to do.
+        QCursor::setPos(QPoint(223, 1));
+        bar.move(123, 200);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return bar.y() == row.expectedTop; }, 1000));
+        EXPECT_EQ(bar.x(), 123);
+        EXPECT_TRUE(bar.m_shown);  // the pin moves the bar only
+        // A move that leaves the top edge above the screen stays.
+        bar.move(50, -1);
+        QTest::qWait(300);
+        EXPECT_EQ(bar.pos(), QPoint(50, -1));
+    }
+}
+
+// ---- hover, F1 -------------------------------------------------------------------
+
+TEST_F(BarInteractionTest, HoverFollowsTheEngineBox)
+{
+    CLumoraDlg bar;
+    Show(bar);
+    QTest::mouseMove(&bar, bar.m_engineBox.topLeft());
+    EXPECT_TRUE(bar.m_hoverEngine);
+    QTest::mouseMove(&bar, bar.m_engineBox.bottomRight() + QPoint(1, 0));
+    EXPECT_FALSE(bar.m_hoverEngine);
+}
+
+TEST_F(BarInteractionTest, F1OpensTheLocalHelpFileFromTheFieldAndTheBar)
+{
+    CLumoraDlg bar;
+    Show(bar);
+    QTest::keyClick(bar.m_query, Qt::Key_F1);
+    QTest::keyClick(&bar, Qt::Key_F1);
+    EXPECT_EQ(m_opened.Addresses(), (std::vector<std::string>{"help.chm", "help.chm"}));
+    // Other keys open nothing.
+    QTest::keyClick(bar.m_query, Qt::Key_F2);
+    QTest::keyClick(bar.m_query, Qt::Key_F1, Qt::ShiftModifier);
+    EXPECT_EQ(m_opened.Addresses().size(), 3u);
+}
+
+// ---- the font dialog --------------------------------------------------------------------
+
+// Answers the next modal font dialog: picks `font` and accepts, or rejects.
+void AnswerFontDialog(const QFont* font, bool* seen)
+{
+    auto* timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, font, seen] {
+        auto* dialog = qobject_cast<QFontDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        timer->stop();
+        timer->deleteLater();
+        *seen = true;
+        if (font) {
+            dialog->setCurrentFont(*font);
+            dialog->accept();
+        } else {
+            dialog->reject();
+        }
+    });
+    timer->start();
+}
+
+TEST_F(BarInteractionTest, FontDialogOkKeepsTheFontAndStoresItsFields)
+{
+    struct Row {
+        const char* family;
+        const char* style;
+        double points;
+        bool bold, italic, underline;
+    };
+    const Row rows[] = {
+        {"DejaVu Sans", "Bold Oblique", 14, true, true, true},
+        {"DejaVu Serif", "Book", 9, false, false, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.style);
+        CLumoraDlg bar;
+        QFont wanted(row.family);
+        wanted.setStyleName(row.style);
+        wanted.setPointSizeF(row.points);
+        wanted.setUnderline(row.underline);
+
+        bool seen = false;
+        AnswerFontDialog(&wanted, &seen);
+        bar.OnCommand(kFontCommand);
+        ASSERT_TRUE(seen);
+
+        // Everything shows for this run...
+        EXPECT_EQ(bar.m_queryFont.family(), QString(row.family));
+        EXPECT_EQ(bar.m_queryFont.bold(), row.bold);
+        EXPECT_EQ(bar.m_queryFont.underline(), row.underline);
+        EXPECT_EQ(bar.m_query->font(), bar.m_queryFont);
+        // ...while the settings keep face, pixel height, a weight flag and slant.
+        const double dpi = bar.screen()->logicalDotsPerInchY();
+        EXPECT_EQ(bar.m_settings.FaceName(), row.family);
+        EXPECT_EQ(bar.m_settings.fontHeight, -static_cast<int>(std::lround(row.points * dpi / 72.0)));
+        EXPECT_EQ(bar.m_settings.fontWeightFlag, 1);
+        EXPECT_EQ(bar.m_settings.fontItalic, row.italic ? 1 : 0);
+    }
+}
+
+TEST_F(BarInteractionTest, FontDialogStartsFromTheFaceInUse)
+{
+    CLumoraDlg bar;
+    bar.m_queryFont = QFont("DejaVu Sans");
+    bar.m_queryFont.setPixelSize(13);
+    QFont shown;
+    auto* timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [&] {
+        if (auto* dialog = qobject_cast<QFontDialog*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            shown = dialog->currentFont();
+            dialog->accept();
+        }
+    });
+    timer->start();
+    bar.OnCommand(kFontCommand);
+    delete timer;
+    // A regular face stays regular when the dialog is merely confirmed.
+    EXPECT_EQ(shown.family(), QString("DejaVu Sans"));
+    EXPECT_FALSE(shown.italic());
+    EXPECT_FALSE(shown.bold());
+    EXPECT_EQ(bar.m_settings.fontItalic, 0);
+    EXPECT_EQ(bar.m_settings.FaceName(), "DejaVu Sans");
+}
+
+TEST_F(BarInteractionTest, FontDialogCancelChangesNothing)
+{
+    CLumoraDlg bar;
+    const SSettings settings = bar.m_settings;
+    const QFont font = bar.m_queryFont;
+    bool seen = false;
+    AnswerFontDialog(nullptr, &seen);
+    bar.OnCommand(kFontCommand);
+    ASSERT_TRUE(seen);
+    EXPECT_EQ(bar.m_settings, settings);
+    EXPECT_EQ(bar.m_queryFont, font);
+    EXPECT_EQ(bar.m_query->font(), font);
+}
+
+// ---- the text cursor's blinking --------------------------------------------------------------
+
+// The blink timer lives on the line edit's private text control.
+int TimersOn(const QObject* root)
+{
+    int n = 0;
+    for (QObject* o : root->findChildren<QObject*>())
+        n += static_cast<int>(QAbstractEventDispatcher::instance()->registeredTimers(o).size());
+    return n;
+}
+
+TEST(CursorBlinkPause, StopsAfterTheIdleSpellAndStartsAgainOnInput)
+{
+    const int flashTime = QApplication::cursorFlashTime();
+    ASSERT_GT(flashTime, 0);
+    QLineEdit field;
+    field.show();
+    field.activateWindow();
+    field.setFocus();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&field));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return TimersOn(&field) > 0; }));
+    {
+        CCursorBlinkPause pause(std::chrono::milliseconds(200));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return pause.Paused(); }, 2000));
+        EXPECT_EQ(QApplication::cursorFlashTime(), 0);
+        EXPECT_EQ(TimersOn(&field), 0);  // nothing wakes the program
+
+        QTest::keyClick(&field, Qt::Key_A);
+        EXPECT_FALSE(pause.Paused());
+        EXPECT_EQ(QApplication::cursorFlashTime(), flashTime);
+        EXPECT_GT(TimersOn(&field), 0);
+
+        // Input keeps postponing the pause.
+        for (int i = 0; i < 4; ++i) {
+            QTest::qWait(100);
+            QTest::mouseMove(&field, QPoint(5 + i, 5));
+        }
+        EXPECT_FALSE(pause.Paused());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return pause.Paused(); }, 2000));
+    }
+    // Gone, it leaves the blinking as it found it.
+    EXPECT_EQ(QApplication::cursorFlashTime(), flashTime);
+}
+
+} // namespace

@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# "Close" under openbox writes both data files and ends the program; the next
+# start brings back the position, the options and the current engine.
+# Usage: test_close_restart.sh <path to lumora>
+# shellcheck source=lib.sh
+source "$(dirname "$0")/lib.sh"
+# shellcheck source=bar.sh
+source "$(dirname "$0")/bar.sh"
+
+LUMORA=${1:?usage: $0 <lumora binary>}
+
+e2e_init
+e2e_start_x
+bar_start "$LUMORA"
+read -r bar_x _ <<<"$(bar_pos)"
+data=$E2E_TMP/config/Lumora
+
+# --- change what the files keep ----------------------------------------------------
+# Position: drag 120 pixels to the left.
+pointer_to "$SURFACE_X" "$SURFACE_Y"
+x xdotool mousedown 1
+x xdotool mousemove $((bar_x + SURFACE_X - 60)) "$SURFACE_Y"
+x xdotool mousemove $((bar_x + SURFACE_X - 120)) "$SURFACE_Y"
+x xdotool mouseup 1
+bar_x=$((bar_x - 120))
+wait_pos 2 "$bar_x" "$BAR_SHOWN"
+
+# Engine: the second entry, "Google Image".
+pointer_to "$ENGINE_X" "$ENGINE_Y"
+x xdotool click 1
+wait_for 3 popup_open
+x xdotool key Down Down Return
+wait_for 3 eval '! popup_open'
+
+# Auto hide off: a double click on the bar.
+pointer_to "$SURFACE_X" "$SURFACE_Y"
+x xdotool click --repeat 2 --delay 80 1
+
+# --- Close: the options menu's last entry ------------------------------------------
+pointer_to "$OPTIONS_X" "$OPTIONS_Y"
+x xdotool click 1
+wait_for 3 popup_open
+x xdotool key Up Return
+
+exited() { ! kill -0 "$LUMORA_PID" 2>/dev/null; }
+wait_for 5 exited
+[[ -f $data/data1.lmr ]] || fail "Close did not write the settings file (SaveAndClose not wired?)"
+[[ -f $data/catalog.lmr ]] || fail "Close did not write the catalogue file"
+size=$(stat -c %s "$data/data1.lmr")
+((size == 308)) || fail "settings file has $size bytes, expected 308"
+
+# --- start again with the pointer far away ---------------------------------------------
+x xdotool mousemove 100 400
+e2e_start_lumora "$LUMORA"
+wait_pos 5 "$bar_x" "$BAR_SHOWN"
+# Auto hide stayed off: the bar does not retract.
+stays_top 1.5 "$BAR_SHOWN"
+
+pointer_to "$FIELD_X" "$FIELD_Y"
+wait_for 3 has_focus "$LUMORA_WIN"
+x xdotool type --delay 20 cats
+x xdotool key Return
+wait_for 5 record_has_lines 1
+line=$(record_line 1)
+[[ $line == http://images.google.com/images\?q=cats ]] ||
+    fail "after the restart the search opened '$line', expected the engine chosen before"
+note "ok"
