@@ -85,8 +85,7 @@ void CLumoraDlg::PrepareMouseAndTimers()
 void CLumoraDlg::StartTimers()
 {
     SetBarTimer(TIMER_PIN);
-    if (!findChild<CCursorBlinkPause*>(QString(), Qt::FindDirectChildrenOnly))
-        new CCursorBlinkPause(kBlinkIdle, this);
+    if (!m_blinkPause) m_blinkPause = new CCursorBlinkPause(kBlinkIdle, this);
 }
 
 void CLumoraDlg::SetBarTimer(int id)

@@ -11,6 +11,7 @@
 #include "platform/Desktop.h"
 #include "platform/X11Window.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
@@ -27,7 +28,9 @@ bool IsEnterKey(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter;
 } // namespace
 
 CLumoraDlg::CLumoraDlg()
+    : m_hIcon(QApplication::windowIcon())
 {
+    setWindowIcon(m_hIcon);
     m_query = new QLineEdit(this);
     m_query->setFrame(false);
     // The field is drawn white whatever the desktop theme; the edit on top

@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QDialog>
 #include <QFont>
+#include <QIcon>
 #include <QPoint>
 #include <QRect>
 #include <QTimer>
@@ -14,6 +15,7 @@
 #include <string>
 
 class CCommandMenu;
+class CCursorBlinkPause;
 class CEngineMenu;
 class COptionsMenu;
 class QLineEdit;
@@ -94,6 +96,8 @@ public:
     // F1: the local help file.
     void OnHelp();
 
+    QIcon m_hIcon;  // the application icon
+
     // Mouse and auto hide.
     bool m_dragging = false;      // left button went down on the bar surface
     bool m_shown = true;          // at the shown position, not retracted
@@ -165,4 +169,6 @@ private:
     SPollTimer m_hidePoll;
     QTimer m_pinTimer;
     bool m_pinning = false;
+    // Stops the field's cursor blinking while nobody uses the bar.
+    CCursorBlinkPause* m_blinkPause = nullptr;
 };

@@ -1,5 +1,7 @@
 #include "bar/LumoraDlg.h"
 
+#include "dialogs/AboutDlg.h"
+#include "dialogs/CatalogDlg.h"
 #include "engines/EngineMenuModel.h"
 #include "menus/Commands.h"
 #include "menus/EngineMenu.h"
@@ -77,8 +79,22 @@ void CLumoraDlg::ChooseEngine(int k)
     repaint(m_engineBox);
 }
 
-void CLumoraDlg::RunCatalogDialog() {}
-void CLumoraDlg::RunAboutBox() {}
+// The dialog works on its own copy of the engine list; only OK hands it back.
+// The current engine and its stored position stay as they are: the engine
+// menu has no mark until the next choice.
+void CLumoraDlg::RunCatalogDialog()
+{
+    CCatalogDlg catalog(m_engines, this);
+    if (catalog.exec() != QDialog::Accepted) return;
+    m_engines.CopyFrom(catalog.WorkingList());
+    BuildEngineMenu();
+}
+
+void CLumoraDlg::RunAboutBox()
+{
+    CAboutDlg about(this);
+    about.exec();
+}
 
 // Whatever the dialog offers (bold, underline, strike-out) shows for this
 // run; only face, height, a weight flag and slant are kept for the next.
