@@ -1,10 +1,12 @@
 # Front door: `make run` and `make test` install what is missing first.
 BUILD_DIR ?= build
 ASAN_DIR  ?= build-asan
+FUZZ_DIR  ?= build-fuzz
+FUZZ_SECONDS ?= 60
 JOBS      ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test asan bench screenshots install uninstall package clean
+.PHONY: all deps configure build run test asan fuzz bench screenshots install uninstall package clean
 
 all: build
 
@@ -29,6 +31,14 @@ asan: deps
 	@cmake --build $(ASAN_DIR) -j$(JOBS)
 	cd $(ASAN_DIR) && ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
 	  UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j$(JOBS)
+
+# Each libFuzzer target for FUZZ_SECONDS on a scratch copy of its corpus
+# (under fuzz/corpus-work), then what it found. The targets need clang.
+FUZZ_TARGETS = $(addprefix fuzz_,$(notdir $(wildcard fuzz/corpus/*)))
+fuzz: deps
+	@cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DLUMORA_BUILD_BENCH=OFF $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(FUZZ_DIR) --target $(FUZZ_TARGETS) -j$(JOBS)
+	@scripts/fuzz.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
 
 bench: build
 	@for b in $(BUILD_DIR)/bench/*/bench_*; do case "$$b" in */startup/*|*/idle/*) continue;; esac; [ -x "$$b" ] && "$$b"; done
@@ -56,4 +66,4 @@ package: build
 	cd $(BUILD_DIR) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD_DIR) $(ASAN_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR) fuzz/corpus-work

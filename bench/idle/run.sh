@@ -10,8 +10,6 @@ here=$(cd "$(dirname "$0")" && pwd)
 repo=$(cd "$here/../.." && pwd)
 # The end-to-end helpers give us the display, the window manager, a clean
 # environment and cleanup on exit.
-# shellcheck source=../../tests/e2e/lib.sh
-source "$repo/tests/e2e/lib.sh"
 # shellcheck source=../../tests/e2e/bar.sh
 source "$repo/tests/e2e/bar.sh"
 
@@ -19,9 +17,7 @@ build=$(cd "${1:-$repo/build}" && pwd)
 probe=$build/bench/idle/bench_idle
 floor=$build/bench/startup/bench_floor_window
 lumora=$build/src/lumora
-for f in "$probe" "$floor" "$lumora"; do
-    [[ -x $f ]] || { echo "run.sh: $f is missing; build first" >&2; exit 1; }
-done
+require_built "$probe" "$floor" "$lumora"
 
 BLINK_IDLE=10  # seconds without input before the cursor stops blinking
 

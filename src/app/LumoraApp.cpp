@@ -4,20 +4,21 @@
 #include "bar/BarLook.h"
 
 #include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
 
-namespace {
-
-// The application icon at the sizes built into the program; every window,
-// dialogs included, shows it.
+// The reader is told the files are PNG: left to guess, it would load every
+// image-format plugin to ask each one first.
 QIcon AppIcon()
 {
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/lumora-%1.png").arg(size), QSize(size, size));
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        QImageReader reader(QStringLiteral(":/icons/lumora-%1.png").arg(size), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
     return icon;
 }
-
-} // namespace
 
 CLumoraApp::CLumoraApp(int& argc, char** argv)
     : QApplication(argc, argv)

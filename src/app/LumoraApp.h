@@ -1,6 +1,11 @@
 #pragma once
 
 #include <QApplication>
+#include <QIcon>
+
+// The application icon at the sizes built into the program; every window,
+// dialogs included, shows it.
+QIcon AppIcon();
 
 // The application object. It has no loop of its own: the owner runs the bar,
 // the bar's modal run pumps every event, and the process ends with it.

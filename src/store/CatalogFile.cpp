@@ -1,14 +1,10 @@
 #include "CatalogFile.h"
 
 #include "AtomicFile.h"
+#include "ReadFile.h"
 
-#include <cerrno>
 #include <cstring>
 #include <utility>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -211,35 +207,6 @@ private:
 
 std::size_t StringSize(const std::string& s) { return PrefixSize(s.size()) + s.size(); }
 
-// Reads the whole file; false when it cannot be opened (`opened` false) or read.
-bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out, bool& opened) {
-    opened = false;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return false;
-    opened = true;
-    struct stat st {};
-    std::size_t capacity = 64 * 1024;
-    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0)
-        capacity = static_cast<std::size_t>(st.st_size) + 1;  // +1 sees the end without growing
-    out.resize(capacity);
-    std::size_t got = 0;
-    bool ok = true;
-    for (;;) {
-        if (got == out.size()) out.resize(out.size() * 2);
-        const ssize_t n = ::read(fd, out.data() + got, out.size() - got);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            ok = false;
-            break;
-        }
-        if (n == 0) break;
-        got += static_cast<std::size_t>(n);
-    }
-    ::close(fd);
-    out.resize(got);
-    return ok;
-}
-
 }  // namespace
 
 bool ReadCatalog(const std::uint8_t* data, std::size_t size, CEngineList& engines) {
@@ -282,10 +249,14 @@ std::vector<std::uint8_t> WriteCatalog(const CEngineList& engines) {
 
 bool LoadCatalog(const std::string& path, CEngineList& engines) {
     std::vector<std::uint8_t> image;
-    bool opened;
-    if (!ReadWholeFile(path, image, opened)) {
-        if (opened) engines.RemoveAll();
+    switch (ReadFile(path, image)) {
+    case EReadFile::CannotOpen:
+        return false;  // the list stays as it was
+    case EReadFile::ReadFailed:
+        engines.RemoveAll();  // as for a damaged file
         return false;
+    case EReadFile::Read:
+        break;
     }
     return ReadCatalog(image.data(), image.size(), engines);
 }

@@ -2,12 +2,10 @@
 
 #include "AtomicFile.h"
 #include "DataFolder.h"
+#include "ReadFile.h"
 
 #include <algorithm>
-#include <cerrno>
-
-#include <fcntl.h>
-#include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -180,24 +178,10 @@ bool ParseSettings(const std::uint8_t* data, std::size_t size, SSettings& s, int
 }
 
 bool LoadSettings(const std::string& path, SSettings& s, int desktopWidth, int barWidth) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return false;
-    SettingsImage image{};
-    std::size_t got = 0;
-    bool ok = true;
     // Only the first kSettingsSize bytes count; anything behind them is ignored.
-    while (got < image.size()) {
-        const ssize_t n = ::read(fd, image.data() + got, image.size() - got);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            ok = false;
-            break;
-        }
-        if (n == 0) break;
-        got += static_cast<std::size_t>(n);
-    }
-    ::close(fd);
-    return ok && ParseSettings(image.data(), got, s, desktopWidth, barWidth);
+    std::vector<std::uint8_t> image;
+    return ReadFile(path, image, kSettingsSize) == EReadFile::Read &&
+           ParseSettings(image.data(), image.size(), s, desktopWidth, barWidth);
 }
 
 bool SaveSettings(const std::string& path, SSettings s) {

@@ -9,8 +9,6 @@
 #include "menus/EngineMenu.h"
 #include "menus/MenuProbe.h"
 
-#include <QLabel>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -34,9 +32,7 @@ TEST_F(BarDialogsTest, CatalogCancelLeavesTheListAndTheMenu)
     const auto menuBefore = Describe(bar.m_engineMenu);
 
     bool opened = false;
-    OnNextModal([&](QWidget* w) {
-        auto* catalog = qobject_cast<CCatalogDlg*>(w);
-        ASSERT_NE(catalog, nullptr);
+    OnNextDialog<CCatalogDlg>([&](CCatalogDlg* catalog) {
         opened = true;
         catalog->OnUncheckAll();
         catalog->reject();
@@ -52,9 +48,7 @@ TEST_F(BarDialogsTest, CatalogCancelLeavesTheListAndTheMenu)
 TEST_F(BarDialogsTest, EditFromTheEngineMenuOpensTheCatalogAndOkRebuildsTheMenu)
 {
     CLumoraDlg bar;
-    OnNextModal([&](QWidget* w) {
-        auto* catalog = qobject_cast<CCatalogDlg*>(w);
-        ASSERT_NE(catalog, nullptr);
+    OnNextDialog<CCatalogDlg>([&](CCatalogDlg* catalog) {
         catalog->OnUncheckAll();
         catalog->OnOk();
     }, &bar);
@@ -72,9 +66,7 @@ TEST_F(BarDialogsTest, EditFromTheEngineMenuOpensTheCatalogAndOkRebuildsTheMenu)
 TEST_F(BarDialogsTest, CatalogOkKeepsTheOrderTheDialogLeft)
 {
     CLumoraDlg bar;
-    OnNextModal([&](QWidget* w) {
-        auto* catalog = qobject_cast<CCatalogDlg*>(w);
-        ASSERT_NE(catalog, nullptr);
+    OnNextDialog<CCatalogDlg>([&](CCatalogDlg* catalog) {
         catalog->Sort(0);  // by name, ascending
         catalog->OnOk();
     }, &bar);
@@ -86,19 +78,17 @@ TEST_F(BarDialogsTest, CatalogOkKeepsTheOrderTheDialogLeft)
     EXPECT_TRUE(Marks(bar.m_engineMenu).empty());
 }
 
+// What the about box shows is checked with the dialog itself.
 TEST_F(BarDialogsTest, AboutOpensFromTheHelpMenu)
 {
     CLumoraDlg bar;
-    QString version;
-    OnNextModal([&](QWidget* w) {
-        auto* about = qobject_cast<CAboutDlg*>(w);
-        ASSERT_NE(about, nullptr);
-        for (const QLabel* label : about->findChildren<QLabel*>())
-            if (label->text().startsWith(QStringLiteral("Lumora "))) version = label->text();
+    bool opened = false;
+    OnNextDialog<CAboutDlg>([&](CAboutDlg* about) {
+        opened = true;
         about->accept();
     }, &bar);
     bar.OnCommand(kAboutCommand);
-    EXPECT_EQ(version, QStringLiteral("Lumora 1.28"));
+    EXPECT_TRUE(opened);
 }
 
 }  // namespace

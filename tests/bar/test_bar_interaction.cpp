@@ -5,6 +5,7 @@
 #include "bar/LumoraDlg.h"
 #include "common/AddressRecorder.h"
 #include "common/TempConfigHome.h"
+#include "dialogs/DialogTestKit.h"
 #include "app/ProductLinks.h"
 #include "engines/Catalog.h"
 #include "engines/EngineMenuModel.h"
@@ -603,27 +604,6 @@ TEST_F(BarInteractionTest, F1OpensTheLocalHelpFileFromTheFieldAndTheBar)
 
 // ---- the font dialog --------------------------------------------------------------------
 
-// Answers the next modal font dialog: picks `font` and accepts, or rejects.
-void AnswerFontDialog(const QFont* font, bool* seen)
-{
-    auto* timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, font, seen] {
-        auto* dialog = qobject_cast<QFontDialog*>(QApplication::activeModalWidget());
-        if (!dialog) return;
-        timer->stop();
-        timer->deleteLater();
-        *seen = true;
-        if (font) {
-            dialog->setCurrentFont(*font);
-            dialog->accept();
-        } else {
-            dialog->reject();
-        }
-    });
-    timer->start();
-}
-
 TEST_F(BarInteractionTest, FontDialogOkKeepsTheFontAndStoresItsFields)
 {
     struct Row {
@@ -645,7 +625,11 @@ TEST_F(BarInteractionTest, FontDialogOkKeepsTheFontAndStoresItsFields)
         wanted.setUnderline(row.underline);
 
         bool seen = false;
-        AnswerFontDialog(&wanted, &seen);
+        OnNextDialog<QFontDialog>([&](QFontDialog* dialog) {
+            seen = true;
+            dialog->setCurrentFont(wanted);
+            dialog->accept();
+        });
         bar.OnCommand(kFontCommand);
         ASSERT_TRUE(seen);
 
@@ -669,18 +653,11 @@ TEST_F(BarInteractionTest, FontDialogStartsFromTheFaceInUse)
     bar.m_queryFont = QFont("DejaVu Sans");
     bar.m_queryFont.setPixelSize(13);
     QFont shown;
-    auto* timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [&] {
-        if (auto* dialog = qobject_cast<QFontDialog*>(QApplication::activeModalWidget())) {
-            timer->stop();
-            shown = dialog->currentFont();
-            dialog->accept();
-        }
+    OnNextDialog<QFontDialog>([&](QFontDialog* dialog) {
+        shown = dialog->currentFont();
+        dialog->accept();
     });
-    timer->start();
     bar.OnCommand(kFontCommand);
-    delete timer;
     // A regular face stays regular when the dialog is merely confirmed.
     EXPECT_EQ(shown.family(), QString("DejaVu Sans"));
     EXPECT_FALSE(shown.italic());
@@ -695,7 +672,10 @@ TEST_F(BarInteractionTest, FontDialogCancelChangesNothing)
     const SSettings settings = bar.m_settings;
     const QFont font = bar.m_queryFont;
     bool seen = false;
-    AnswerFontDialog(nullptr, &seen);
+    OnNextDialog<QFontDialog>([&](QFontDialog* dialog) {
+        seen = true;
+        dialog->reject();
+    });
     bar.OnCommand(kFontCommand);
     ASSERT_TRUE(seen);
     EXPECT_EQ(bar.m_settings, settings);

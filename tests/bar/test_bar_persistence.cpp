@@ -1,8 +1,9 @@
 #include "app/SessionEnd.h"
 #include "bar/LumoraDlg.h"
 #include "common/AddressRecorder.h"
+#include "common/BuiltInEngines.h"
+#include "common/FileBytes.h"
 #include "common/TempConfigHome.h"
-#include "engines/Catalog.h"
 #include "engines/EngineMenuModel.h"
 #include "menus/Commands.h"
 #include "platform/Desktop.h"
@@ -20,7 +21,6 @@
 #include <csignal>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <iterator>
 #include <string>
@@ -33,20 +33,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-using Bytes = std::vector<std::uint8_t>;
-
-Bytes ReadBytes(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void WriteBytes(const fs::path& path, const Bytes& bytes)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
 
 SSearch Engine(const char* name, const char* abbreviation, bool selected)
 {
@@ -66,13 +52,6 @@ CEngineList ThreeEngines()
     engines.Append(Engine("Hidden", "hh", false));
     engines.Append(Engine("Second", "ss", true));
     engines.Append(Engine("Third", "tt", true));
-    return engines;
-}
-
-CEngineList BuiltIn()
-{
-    CEngineList engines;
-    BuildDefaultCatalog(engines);
     return engines;
 }
 
@@ -106,7 +85,7 @@ TEST_F(BarPersistenceTest, FirstStartTakesTheDefaultsAndTheBuiltInCatalogue)
 {
     CLumoraDlg bar;
     EXPECT_EQ(bar.m_settings, Defaults(bar.width()));
-    EXPECT_EQ(bar.m_engines, BuiltIn());
+    EXPECT_EQ(bar.m_engines, BuiltInEngines());
     EXPECT_EQ(bar.m_current.name, "Google");
     // The folder is ready for the first save; nothing is written before it.
     EXPECT_TRUE(fs::is_directory(m_home.DataFolder()));
@@ -135,7 +114,7 @@ TEST_F(BarPersistenceTest, SavedSettingsComeBack)
     EXPECT_EQ(bar.m_settings, saved);
     EXPECT_EQ(bar.pos().x(), 100);
     // engineIndex counts the selected engines only.
-    EXPECT_EQ(bar.m_current, EngineAtMenuPosition(BuiltIn(), 2));
+    EXPECT_EQ(bar.m_current, EngineAtMenuPosition(BuiltInEngines(), 2));
     EXPECT_NE(bar.m_current.name, "Google");
 }
 
@@ -151,8 +130,8 @@ TEST_F(BarPersistenceTest, CatalogueFileDecidesTheEngines)
     const Case cases[] = {
         // The first engine in the menu is current, not the first in the list.
         {"three engines", three, ThreeEngines(), "Second"},
-        {"cut in the middle", Bytes(three.begin(), three.begin() + three.size() / 2), BuiltIn(), "Google"},
-        {"empty file", Bytes{}, BuiltIn(), "Google"},
+        {"cut in the middle", Bytes(three.begin(), three.begin() + three.size() / 2), BuiltInEngines(), "Google"},
+        {"empty file", Bytes{}, BuiltInEngines(), "Google"},
         // A count of 0 is a valid, empty catalogue: no engine at all.
         {"no engines", Bytes{0, 0, 0, 0}, CEngineList{}, "null"},
     };

@@ -1,9 +1,11 @@
+#include "app/LumoraApp.h"
 #include "bar/LumoraDlg.h"
 #include "common/AddressRecorder.h"
 #include "common/TempConfigHome.h"
 #include "platform/DialogUnits.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QScreen>
@@ -175,6 +177,20 @@ TEST_F(BarWindowTest, HangsCentredFromTheTopEdge)
     EXPECT_TRUE(bar.windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_TRUE(bar.windowFlags() & Qt::FramelessWindowHint);
     EXPECT_EQ(bar.m_current.name, "Google");
+}
+
+// The icon comes from the PNGs built into the program, one per size.
+TEST(AppIcon, EverySizeIsRead)
+{
+    const QIcon icon = AppIcon();
+    QList<QSize> sizes;
+    for (int side : {16, 24, 32, 48, 64, 128, 256}) sizes << QSize(side, side);
+    EXPECT_EQ(icon.availableSizes(), sizes);
+    for (const QSize& size : sizes) {
+        const QImage image = icon.pixmap(size).toImage();
+        EXPECT_EQ(image.size(), size);
+        EXPECT_TRUE(image.hasAlphaChannel()) << size.width();
+    }
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "common/AddressRecorder.h"
+#include "common/ScopedEnv.h"
 #include "platform/DialogUnits.h"
 #include "platform/DisplayCheck.h"
 
@@ -28,26 +29,6 @@ TEST(DialogUnitsTest, RoundsEachEdgeHalvesUp)
     // Edges, not sizes, are rounded: 116 + 17 ends at 200 although 17 du alone is 26 px.
     EXPECT_EQ(DialogRectToPixels(116, 6, 17, 8), RectFromEdges(174, 10, 200, 23));
 }
-
-// Sets or unsets one environment variable for the lifetime of the object.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, std::optional<std::string> value) : m_name(name)
-    {
-        if (const char* old = std::getenv(name)) m_old = old;
-        if (value) setenv(name, value->c_str(), 1);
-        else unsetenv(name);
-    }
-    ~ScopedEnv()
-    {
-        if (m_old) setenv(m_name, m_old->c_str(), 1);
-        else unsetenv(m_name);
-    }
-
-private:
-    const char* m_name;
-    std::optional<std::string> m_old;
-};
 
 std::optional<std::string> Env(const char* name)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <cstdlib>
+#include "common/ScopedEnv.h"
+
 #include <filesystem>
 #include <stdexcept>
 #include <string>
@@ -11,16 +12,9 @@
 // object and removes the folder afterwards, so no test touches the real home.
 class TempConfigHome {
 public:
-    TempConfigHome() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "lumora-test-XXXXXX").string();
-        if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-        m_path = pattern;
-        if (const char* old = std::getenv("XDG_CONFIG_HOME")) m_old = old, m_hadOld = true;
-        setenv("XDG_CONFIG_HOME", m_path.c_str(), 1);
-    }
-    ~TempConfigHome() {
-        if (m_hadOld) setenv("XDG_CONFIG_HOME", m_old.c_str(), 1);
-        else unsetenv("XDG_CONFIG_HOME");
+    TempConfigHome() : m_path(MakeFolder()), m_env("XDG_CONFIG_HOME", m_path.c_str()) {}
+    ~TempConfigHome()
+    {
         std::error_code ec;
         std::filesystem::permissions(m_path, std::filesystem::perms::owner_all,
                                      std::filesystem::perm_options::add, ec);
@@ -33,7 +27,13 @@ public:
     std::filesystem::path DataFolder() const { return m_path / "Lumora"; }
 
 private:
+    static std::filesystem::path MakeFolder()
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "lumora-test-XXXXXX").string();
+        if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
+        return pattern;
+    }
+
     std::filesystem::path m_path;
-    std::string m_old;
-    bool m_hadOld = false;
+    ScopedEnv m_env;
 };

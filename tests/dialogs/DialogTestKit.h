@@ -4,7 +4,6 @@
 // the test wants to do inside a dialog is queued first and runs once the
 // dialog is up.
 
-#include "platform/AddressOpener.h"
 #include "store/EngineList.h"
 
 #include <gtest/gtest.h>
@@ -46,6 +45,22 @@ inline void OnNextModal(std::function<void(QWidget*)> action, const QWidget* out
     poll->start();
 }
 
+// OnNextModal for a dialog of type T. A modal of another kind fails the test
+// and is closed.
+template <class T>
+void OnNextDialog(std::function<void(T*)> action, const QWidget* outer = nullptr)
+{
+    OnNextModal([action = std::move(action)](QWidget* modal) {
+        if (T* dialog = qobject_cast<T*>(modal)) {
+            action(dialog);
+            return;
+        }
+        ADD_FAILURE() << "a " << modal->metaObject()->className() << " came up instead of a "
+                      << T::staticMetaObject.className();
+        modal->close();
+    }, outer);
+}
+
 // What a message box showed before the test closed it.
 struct SShownMessage {
     QString title;
@@ -85,22 +100,30 @@ private:
     std::vector<SShownMessage> m_shown;
 };
 
-// Records the addresses OpenAddress gets instead of starting a browser.
-class RecordingOpener {
+// Rejects every modal dialog of type T that comes up while it lives and notes
+// that one did: for checking that something does not open a dialog, without
+// hanging in its exec() when it does.
+template <class T>
+class ModalRefuser {
 public:
-    RecordingOpener()
+    ModalRefuser()
     {
-        m_previous = SetAddressOpener([this](const std::string& a) { m_opened.push_back(a); });
+        QObject::connect(&m_poll, &QTimer::timeout, [this] {
+            if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
+                m_shown = true;
+                dialog->reject();
+            }
+        });
+        m_poll.start(2);
     }
-    ~RecordingOpener() { SetAddressOpener(m_previous); }
-    RecordingOpener(const RecordingOpener&) = delete;
-    RecordingOpener& operator=(const RecordingOpener&) = delete;
+    ModalRefuser(const ModalRefuser&) = delete;
+    ModalRefuser& operator=(const ModalRefuser&) = delete;
 
-    const std::vector<std::string>& Opened() const { return m_opened; }
+    bool Shown() const { return m_shown; }
 
 private:
-    AddressOpener m_previous;
-    std::vector<std::string> m_opened;
+    QTimer m_poll;
+    bool m_shown = false;
 };
 
 inline SSearch Engine(std::string name, std::string abbreviation, std::string group, bool selected = true,

@@ -342,17 +342,9 @@ TEST(CatalogDlg, DoubleClickOnACheckBoxTogglesAndDoesNotEdit)
     QTest::mouseClick(viewport, Qt::LeftButton, {}, QPoint(boxX, cell.center().y()), 300);
     ASSERT_EQ(Boxes(dlg), boxes);
 
-    bool editShown = false;
-    QTimer guard;
-    QObject::connect(&guard, &QTimer::timeout, [&] {
-        if (auto* d = qobject_cast<CEditSearch*>(QApplication::activeModalWidget())) {
-            editShown = true;
-            d->reject();
-        }
-    });
-    guard.start(2);
+    ModalRefuser<CEditSearch> refuser;
     QTest::mouseDClick(viewport, Qt::LeftButton, {}, QPoint(boxX, cell.center().y()));
-    EXPECT_FALSE(editShown);
+    EXPECT_FALSE(refuser.Shown());
     EXPECT_EQ(dlg.WorkingList().At(2).name, "Amazon");
 }
 

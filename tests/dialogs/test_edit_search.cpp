@@ -191,18 +191,10 @@ TEST(EditSearch, EditWithoutAValidRowIsRefusedBeforeTheDialogShows)
 
     MessageCatcher messages;
     // Should the dialog show after all, close it rather than hang.
-    bool dialogShown = false;
-    QTimer guard;
-    QObject::connect(&guard, &QTimer::timeout, [&] {
-        if (auto* d = qobject_cast<CEditSearch*>(QApplication::activeModalWidget())) {
-            dialogShown = true;
-            d->reject();
-        }
-    });
-    guard.start(2);
+    ModalRefuser<CEditSearch> refuser;
     CEditSearch edit(&catalog, CEditSearch::EMode::Edit);
     EXPECT_EQ(edit.exec(), QDialog::Rejected);
-    EXPECT_FALSE(dialogShown);
+    EXPECT_FALSE(refuser.Shown());
     const std::vector<SShownMessage>& shown = messages.Shown();
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].text, QStringLiteral("An invalid argument was encountered."));

@@ -1,4 +1,5 @@
 #include "DialogTestKit.h"
+#include "common/AddressRecorder.h"
 
 #include "app/ProductLinks.h"
 #include "dialogs/AboutDlg.h"
@@ -59,7 +60,7 @@ protected:
 
     QDialog m_window;
     CSimpleLink* m_link = nullptr;
-    RecordingOpener m_opener;
+    AddressRecorder m_opener;
 };
 
 TEST_F(LinkTest, ClickWithoutAddressOpensNothingButNotifies)
@@ -67,7 +68,7 @@ TEST_F(LinkTest, ClickWithoutAddressOpensNothingButNotifies)
     QSignalSpy clicked(m_link, &CSimpleLink::clicked);
     EXPECT_TRUE(m_link->LinkAddress().isEmpty());
     QTest::mouseClick(m_link, Qt::LeftButton);
-    EXPECT_TRUE(m_opener.Opened().empty());
+    EXPECT_TRUE(m_opener.Addresses().empty());
     EXPECT_EQ(clicked.count(), 1);
 }
 
@@ -77,8 +78,8 @@ TEST_F(LinkTest, ClickOpensAddressAndNotifies)
     m_link->SetLinkAddress(QStringLiteral("https://example.org/a?b=c&d#e"));
     QTest::mouseClick(m_link, Qt::LeftButton);
     QTest::mouseClick(m_link, Qt::RightButton);  // only the left button clicks
-    ASSERT_EQ(m_opener.Opened().size(), 1u);
-    EXPECT_EQ(m_opener.Opened()[0], "https://example.org/a?b=c&d#e");
+    ASSERT_EQ(m_opener.Addresses().size(), 1u);
+    EXPECT_EQ(m_opener.Addresses()[0], "https://example.org/a?b=c&d#e");
     EXPECT_EQ(clicked.count(), 1);
 }
 
@@ -155,7 +156,7 @@ TEST_F(LinkTest, PaintsCaptionOfAttachTimeInLinkBlueAlikeInBothStates)
 
 TEST(AboutDlg, ShowsProductAndOpensItsLinks)
 {
-    RecordingOpener opener;
+    AddressRecorder opener;
     CAboutDlg about;
     EXPECT_EQ(about.windowTitle(), QStringLiteral("About Lumora"));
 
@@ -175,9 +176,9 @@ TEST(AboutDlg, ShowsProductAndOpensItsLinks)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&about));
     QTest::mouseClick(about.ContactLink(), Qt::LeftButton);
     QTest::mouseClick(about.HomeLink(), Qt::LeftButton);
-    ASSERT_EQ(opener.Opened().size(), 2u);
-    EXPECT_EQ(opener.Opened()[0], kContactFormAddress);
-    EXPECT_EQ(opener.Opened()[1], kHomePageAddress);
+    ASSERT_EQ(opener.Addresses().size(), 2u);
+    EXPECT_EQ(opener.Addresses()[0], kContactFormAddress);
+    EXPECT_EQ(opener.Addresses()[1], kHomePageAddress);
 
     const QPixmap icon = about.findChild<QLabel*>(QStringLiteral("appIcon"))->pixmap();
     EXPECT_FALSE(icon.isNull());

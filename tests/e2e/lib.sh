@@ -3,13 +3,16 @@
 # Source it from a bash test; everything it starts is stopped on exit, also
 # when the test fails half-way.
 #
+#   e2e_setup <bin>           LUMORA=<bin>, then e2e_init and e2e_start_x
 #   e2e_init                  temp dirs, fake xdg-open, cleanup trap
 #   e2e_start_x               Xvfb 1280x800x24 on a free display + openbox
+#   e2e_start_display         the display alone, without a window manager
 #   e2e_start_lumora <bin>    the bar in the clean environment; sets
 #                             LUMORA_PID and LUMORA_WIN
 #   wait_for <secs> <cmd...>  poll <cmd> every 50 ms until it succeeds,
 #                             fail at the deadline (poll_for: just status 1)
 #   fail <message...>         report and exit 1 (diagnostics follow)
+#   require_built <file...>   stop unless each file is an executable
 
 set -euo pipefail
 
@@ -219,8 +222,8 @@ _wm_running() {
     x xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'
 }
 
-e2e_start_x() {
-    e2e_require Xvfb openbox xprop xwininfo xdotool
+e2e_start_display() {
+    e2e_require Xvfb
     # Xvfb picks a free display itself and writes its number once it
     # accepts connections, so parallel tests never collide.
     Xvfb -displayfd 3 -screen 0 "${E2E_SCREEN_W}x${E2E_SCREEN_H}x24" -nolisten tcp -noreset \
@@ -230,11 +233,30 @@ e2e_start_x() {
     wait_for 15 _display_ready
     E2E_DISPLAY=:$(head -n 1 "$E2E_TMP/displayfd")
     _e2e_build_env
+}
 
+e2e_start_x() {
+    e2e_require Xvfb openbox xprop xwininfo xdotool
+    e2e_start_display
     env -i "${E2E_ENV[@]}" openbox --sm-disable >"$E2E_TMP/openbox.log" 2>&1 &
     OPENBOX_PID=$!
     _e2e_track "$OPENBOX_PID"
     wait_for 15 _wm_running
+}
+
+# The start of most tests: the binary under test from the command line, a
+# clean environment and a display with its window manager.
+e2e_setup() {
+    LUMORA=${1:?usage: $0 <lumora binary>}
+    e2e_init
+    e2e_start_x
+}
+
+require_built() {
+    local f
+    for f in "$@"; do
+        [[ -x $f ]] || { echo "$(basename "$0"): $f is missing; build first" >&2; exit 1; }
+    done
 }
 
 # Prints the first viewable top-level window of the bar's process.

@@ -3,17 +3,10 @@
 # comes back when the pointer rests on the strip left on screen, comes back
 # at once on a click on that strip, and never hides while a button is held.
 # Usage: test_auto_hide.sh <path to lumora>
-# shellcheck source=lib.sh
-source "$(dirname "$0")/lib.sh"
 # shellcheck source=bar.sh
 source "$(dirname "$0")/bar.sh"
 
-LUMORA=${1:?usage: $0 <lumora binary>}
-
-e2e_init
-e2e_start_x
-bar_start "$LUMORA"
-read -r bar_x _ <<<"$(bar_pos)"
+bar_setup "$@"
 
 # --- the pointer leaves: hidden within about a second -------------------------
 t0=$(_now_us)

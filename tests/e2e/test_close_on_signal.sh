@@ -3,17 +3,12 @@
 # the bar the way its "Close" entry does: it writes both data files and exits
 # normally. Each signal gets a fresh start without data files.
 # Usage: test_close_on_signal.sh <path to lumora>
-# shellcheck source=lib.sh
-source "$(dirname "$0")/lib.sh"
+# shellcheck source=bar.sh
+source "$(dirname "$0")/bar.sh"
 
-LUMORA=${1:?usage: $0 <lumora binary>}
-
-e2e_init
-e2e_start_x
-
-bar_x=$((E2E_SCREEN_W / 2 - 105))
+e2e_setup "$@"
 # Keep the bar down (auto hide is on by default).
-x xdotool mousemove $((bar_x + 50)) 38
+pointer_over_field "$BAR_FIRST_X"
 
 data=$E2E_TMP/config/Lumora
 
@@ -46,7 +41,7 @@ for sig in TERM HUP INT; do
     cmp -s <(dd if="$data/data1.lmr" bs=1 skip=128 count=7 2>/dev/null) <(printf 'Tahoma\0') ||
         fail "SIG$sig: bytes 128..134 of data1.lmr are not \"Tahoma\\0\""
     left=$(int32_at "$data/data1.lmr" 264)
-    ((left == bar_x)) || fail "SIG$sig: stored barLeft is $left, expected $bar_x"
+    ((left == BAR_FIRST_X)) || fail "SIG$sig: stored barLeft is $left, expected $BAR_FIRST_X"
     count=$(int32_at "$data/catalog.lmr" 0)
     ((count == 79)) || fail "SIG$sig: catalog.lmr holds $count engines, expected 79"
     leftovers=$(find "$data" -mindepth 1 ! -name data1.lmr ! -name catalog.lmr)

@@ -2,17 +2,11 @@
 # "Close" under openbox writes both data files and ends the program; the next
 # start brings back the position, the options and the current engine.
 # Usage: test_close_restart.sh <path to lumora>
-# shellcheck source=lib.sh
-source "$(dirname "$0")/lib.sh"
 # shellcheck source=bar.sh
 source "$(dirname "$0")/bar.sh"
 
-LUMORA=${1:?usage: $0 <lumora binary>}
+bar_setup "$@"
 
-e2e_init
-e2e_start_x
-bar_start "$LUMORA"
-read -r bar_x _ <<<"$(bar_pos)"
 data=$E2E_TMP/config/Lumora
 
 # --- change what the files keep ----------------------------------------------------
@@ -26,9 +20,7 @@ bar_x=$((bar_x - 120))
 wait_pos 2 "$bar_x" "$BAR_SHOWN"
 
 # Engine: the second entry, "Google Image".
-pointer_to "$ENGINE_X" "$ENGINE_Y"
-x xdotool click 1
-wait_for 3 popup_open
+open_popup "$ENGINE_X" "$ENGINE_Y"
 x xdotool key Down Down Return
 wait_for 3 eval '! popup_open'
 
@@ -37,9 +29,7 @@ pointer_to "$SURFACE_X" "$SURFACE_Y"
 x xdotool click --repeat 2 --delay 80 1
 
 # --- Close: the options menu's last entry ------------------------------------------
-pointer_to "$OPTIONS_X" "$OPTIONS_Y"
-x xdotool click 1
-wait_for 3 popup_open
+open_popup "$OPTIONS_X" "$OPTIONS_Y"
 x xdotool key Up Return
 
 exited() { ! kill -0 "$LUMORA_PID" 2>/dev/null; }
@@ -56,10 +46,7 @@ wait_pos 5 "$bar_x" "$BAR_SHOWN"
 # Auto hide stayed off: the bar does not retract.
 stays_top 1.5 "$BAR_SHOWN"
 
-pointer_to "$FIELD_X" "$FIELD_Y"
-wait_for 3 has_focus "$LUMORA_WIN"
-x xdotool type --delay 20 cats
-x xdotool key Return
+search_for cats
 wait_for 5 record_has_lines 1
 line=$(record_line 1)
 [[ $line == http://images.google.com/images\?q=cats ]] ||

@@ -3,17 +3,10 @@
 # whatever moves the bar down, it is back on the top edge within a second, at
 # the hidden position with auto hide on and the shown one with it off.
 # Usage: test_drag_pin.sh <path to lumora>
-# shellcheck source=lib.sh
-source "$(dirname "$0")/lib.sh"
 # shellcheck source=bar.sh
 source "$(dirname "$0")/bar.sh"
 
-LUMORA=${1:?usage: $0 <lumora binary>}
-
-e2e_init
-e2e_start_x
-bar_start "$LUMORA"
-read -r bar_x _ <<<"$(bar_pos)"
+bar_setup "$@"
 
 # --- drag: x follows the pointer, y stays -2 ---------------------------------------
 pointer_to "$SURFACE_X" "$SURFACE_Y"

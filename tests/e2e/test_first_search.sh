@@ -3,30 +3,14 @@
 # the top edge without a taskbar entry, takes typed queries, hands each
 # address to xdg-open, and survives Enter and Escape.
 # Usage: test_first_search.sh <path to lumora>
-# shellcheck source=lib.sh
-source "$(dirname "$0")/lib.sh"
+# shellcheck source=bar.sh
+source "$(dirname "$0")/bar.sh"
 
-LUMORA=${1:?usage: $0 <lumora binary>}
-
-e2e_init
-e2e_start_x
-
-# Auto hide is on by default: keep the pointer where the bar's query field
-# will be, so the bar stays down while we look at it.
-bar_x=$((E2E_SCREEN_W / 2 - 105))
-x xdotool mousemove $((bar_x + 50)) 38
-
-e2e_start_lumora "$LUMORA"
+bar_setup "$@"
 note "bar window $LUMORA_WIN (pid $LUMORA_PID)"
 
 # --- placement --------------------------------------------------------------
-geometry_is() {
-    [[ $(window_geometry "$LUMORA_WIN") == "$1" ]]
-}
-expected="$bar_x -2 210 60"
-if ! poll_for 5 geometry_is "$expected"; then
-    fail "bar geometry is '$(window_geometry "$LUMORA_WIN")', expected '$expected' (x y w h)"
-fi
+wait_geometry 5 "$BAR_FIRST_X $BAR_SHOWN $BAR_W $BAR_H"
 
 # --- no taskbar entry ----------------------------------------------------------
 props=$(x xprop -id "$LUMORA_WIN" _NET_WM_STATE _NET_WM_WINDOW_TYPE)
@@ -35,14 +19,14 @@ if ! grep -q '_NET_WM_STATE_SKIP_TASKBAR' <<<"$props" &&
     fail "bar would get a taskbar entry: $props"
 fi
 
+# --- the application icon ------------------------------------------------------------
+has_icon() {
+    [[ $(x xprop -id "$LUMORA_WIN" _NET_WM_ICON) == *"Icon (32 x 32)"* ]]
+}
+wait_for 5 has_icon
+
 # --- keyboard focus -------------------------------------------------------------
-# The query field should take typing straight away; a click into it is the
-# fallback, and the report says so.
-if ! poll_for 3 has_focus "$LUMORA_WIN"; then
-    note "bar did not have the keyboard focus after start (focus: $(focused_window)); clicking into the query field"
-    x xdotool mousemove --window "$LUMORA_WIN" 50 40 click 1
-    wait_for 3 has_focus "$LUMORA_WIN"
-fi
+focus_field
 
 # --- an abbreviation search ---------------------------------------------------------
 x xdotool type --delay 20 'w Dublin Bay'

@@ -3,13 +3,10 @@
 # places it there, and with a three-engine catalogue whose first engine is not
 # selected, a search goes to the first selected one.
 # Usage: test_saved_state.sh <path to lumora>
-# shellcheck source=lib.sh
-source "$(dirname "$0")/lib.sh"
+# shellcheck source=bar.sh
+source "$(dirname "$0")/bar.sh"
 
-LUMORA=${1:?usage: $0 <lumora binary>}
-
-e2e_init
-e2e_start_x
+e2e_setup "$@"
 
 data=$E2E_TMP/config/Lumora
 mkdir -p "$data"
@@ -76,23 +73,14 @@ size=$(stat -c %s "$data/data1.lmr")
 } >"$data/catalog.lmr"
 
 # Keep the pointer over the stored position so the bar stays down.
-x xdotool mousemove 150 38
+pointer_over_field 100
 e2e_start_lumora "$LUMORA"
 
 # --- position ----------------------------------------------------------------
-geometry_is() {
-    [[ $(window_geometry "$LUMORA_WIN") == "$1" ]]
-}
-expected="100 -2 210 60"
-if ! poll_for 5 geometry_is "$expected"; then
-    fail "bar geometry is '$(window_geometry "$LUMORA_WIN")', expected '$expected' (x y w h)"
-fi
+wait_geometry 5 "100 $BAR_SHOWN $BAR_W $BAR_H"
 
 # --- search with the first selected engine ---------------------------------------
-if ! poll_for 3 has_focus "$LUMORA_WIN"; then
-    x xdotool mousemove --window "$LUMORA_WIN" 50 40 click 1
-    wait_for 3 has_focus "$LUMORA_WIN"
-fi
+focus_field
 x xdotool type --delay 20 'cats'
 x xdotool key Return
 wait_for 5 record_has_lines 1

@@ -2,6 +2,8 @@
 #include "engines/Dispatch.h"
 #include "store/TextUtil.h"
 
+#include "common/BuiltInEngines.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,15 +11,10 @@
 #include <regex>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
-
-CEngineList DefaultList() {
-    CEngineList list;
-    BuildDefaultCatalog(list);
-    return list;
-}
 
 // The part of a template after "scheme://host".
 std::string PathAndQuery(const std::string& url) {
@@ -34,7 +31,7 @@ std::size_t Occurrences(const std::string& text, std::string_view what) {
 }  // namespace
 
 TEST(Catalog, DefaultListHas79EnginesInTableOrder) {
-    const CEngineList list = DefaultList();
+    const CEngineList list = BuiltInEngines();
     ASSERT_EQ(list.Count(), 79);
     const auto rows = BuiltInCatalog();
     ASSERT_EQ(rows.size(), 79u);
@@ -57,11 +54,11 @@ TEST(Catalog, BuildReplacesWholeList) {
     junk.name = "junk";
     for (int i = 0; i < 100; ++i) list.Append(junk);
     BuildDefaultCatalog(list);
-    EXPECT_EQ(list, DefaultList());
+    EXPECT_EQ(list, BuiltInEngines());
 }
 
 TEST(Catalog, ThirteenSelectedRowsGoogleFirst) {
-    const CEngineList list = DefaultList();
+    const CEngineList list = BuiltInEngines();
     std::vector<int> selected;
     for (int i = 0; i < list.Count(); ++i)
         if (list.At(i).selected) selected.push_back(i);
@@ -76,7 +73,7 @@ TEST(Catalog, ThirteenSelectedRowsGoogleFirst) {
 }
 
 TEST(Catalog, OnlyDuplicateAbbreviationIsDWithCnetDownloadFirst) {
-    const CEngineList list = DefaultList();
+    const CEngineList list = BuiltInEngines();
     std::map<std::string, std::vector<int>> byAbbreviation;
     for (int i = 0; i < list.Count(); ++i) byAbbreviation[list.At(i).abbreviation].push_back(i);
     for (const auto& [abbreviation, rows] : byAbbreviation) {
@@ -92,7 +89,7 @@ TEST(Catalog, OnlyDuplicateAbbreviationIsDWithCnetDownloadFirst) {
 TEST(Catalog, EveryTemplateIsAnAbsoluteAddressWithOnePlaceholder) {
     const std::set<int> inPath{44, 49, 51, 57, 61, 64, 67, 68, 74, 76};
     const std::regex hostPattern(R"(^(https?)://([a-z0-9-]+\.)+[a-z]{2,}/)");
-    const CEngineList list = DefaultList();
+    const CEngineList list = BuiltInEngines();
     for (int i = 0; i < list.Count(); ++i) {
         const std::string& url = list.At(i).url;
         std::smatch m;
@@ -108,30 +105,29 @@ TEST(Catalog, EveryTemplateIsAnAbsoluteAddressWithOnePlaceholder) {
 }
 
 TEST(Catalog, TemplatesKeptByteForByte) {
-    const CEngineList list = DefaultList();
+    const CEngineList list = BuiltInEngines();
     EXPECT_EQ(list.At(0).url, "http://www.google.com/search?q=[keyword]");
     EXPECT_EQ(list.At(44).url, "http://en.wikipedia.org/wiki/[keyword]");
-    EXPECT_EQ(PathAndQuery(list.At(14).url),
-              "/search?hl=en&cat=gwd%2FTop&q=[keyword]&btnG=Search");
-    EXPECT_EQ(PathAndQuery(list.At(72).url),
-              "/search?ie=UTF-8&oe=UTF-8&client=my_frontend&proxystylesheet=my_frontend"
-              "&output=xml_no_dtd&site=story&getfields=*&filter=0&sort=date%3AD%3AS%3Ad1"
-              "&q=[keyword]");
-    EXPECT_EQ(PathAndQuery(list.At(36).url),
-              "/maps?a1=&a2=[keyword]&btnGetMap=Get+Map&qsrc=106&qsrc=93#1");
-    EXPECT_EQ(PathAndQuery(list.At(51).url), "/[keyword]?cat=entertainment");
-    EXPECT_EQ(PathAndQuery(list.At(64).url), "/tag/[keyword]/");
-    EXPECT_EQ(PathAndQuery(list.At(65).url),
-              "/Product/ProductList.aspx?Submit=ENE&DEPA=0&Description=[keyword]/");
-    EXPECT_EQ(PathAndQuery(list.At(69).url),
-              "/site/olspage.jsp;jsessionid=KXJTRWMB7PLLQZA5H8UESOD?_dyncharset=ISO-8859-1"
-              "&id=pcat17071&type=page&st=[keyword]&sc=Global&cp=1&nrp=15&sp=&qp=&list=n"
-              "&iht=y&usc=All+Categories&ks=960");
-    EXPECT_EQ(PathAndQuery(list.At(76).url), "/web/*/[keyword]");
+    // Path and query of the templates with unusual characters.
+    const std::pair<int, const char*> tails[] = {
+        {14, "/search?hl=en&cat=gwd%2FTop&q=[keyword]&btnG=Search"},
+        {72, "/search?ie=UTF-8&oe=UTF-8&client=my_frontend&proxystylesheet=my_frontend"
+             "&output=xml_no_dtd&site=story&getfields=*&filter=0&sort=date%3AD%3AS%3Ad1"
+             "&q=[keyword]"},
+        {36, "/maps?a1=&a2=[keyword]&btnGetMap=Get+Map&qsrc=106&qsrc=93#1"},
+        {51, "/[keyword]?cat=entertainment"},
+        {64, "/tag/[keyword]/"},
+        {65, "/Product/ProductList.aspx?Submit=ENE&DEPA=0&Description=[keyword]/"},
+        {69, "/site/olspage.jsp;jsessionid=KXJTRWMB7PLLQZA5H8UESOD?_dyncharset=ISO-8859-1"
+             "&id=pcat17071&type=page&st=[keyword]&sc=Global&cp=1&nrp=15&sp=&qp=&list=n"
+             "&iht=y&usc=All+Categories&ks=960"},
+        {76, "/web/*/[keyword]"},
+    };
+    for (const auto& [index, tail] : tails) EXPECT_EQ(PathAndQuery(list.At(index).url), tail) << index;
 }
 
 TEST(Catalog, AmazonRowsShareOneAffiliateTag) {
-    const CEngineList list = DefaultList();
+    const CEngineList list = BuiltInEngines();
     const std::regex us(R"(^https://[^/]+/s/\?tag=(\d{4}-\d{2})&field-keywords=\[keyword\]$)");
     const std::regex uk(R"(^https://[^/]+/s/\?tag=(\d{4}-\d{2})&field-keywords=\[keyword\]&x=0&y=0$)");
     std::smatch a, b;
@@ -141,7 +137,7 @@ TEST(Catalog, AmazonRowsShareOneAffiliateTag) {
 }
 
 TEST(Catalog, WhoisRowIsNamedAfterItsDomain) {
-    const SSearch whois = DefaultList().At(61);
+    const SSearch whois = BuiltInEngines().At(61);
     EXPECT_EQ(whois.abbreviation, "wi");
     EXPECT_EQ(whois.group, "Whois");
     EXPECT_NE(whois.name.find('.'), std::string::npos);
@@ -156,7 +152,7 @@ TEST(Catalog, GroupListAndGroupsInUse) {
                           "Answers", "Source", "Photo", "Other"}));
 
     std::set<std::string> used, outside;
-    for (const SSearch& s : DefaultList()) {
+    for (const SSearch& s : BuiltInEngines()) {
         used.insert(s.group);
         if (std::find(groups.begin(), groups.end(), s.group) == groups.end()) outside.insert(s.group);
     }
@@ -164,5 +160,5 @@ TEST(Catalog, GroupListAndGroupsInUse) {
     EXPECT_EQ(outside, (std::set<std::string>{"Scholar", "Patents", "Trends", "Directory", "Local",
                                               "Jobs", "Site Info", "Games", "Whois", "Web Search",
                                               "Encyclopedia", "Dictionary", "Thesaurus", "Archive"}));
-    EXPECT_EQ(DefaultList().At(56).group, "Other");
+    EXPECT_EQ(BuiltInEngines().At(56).group, "Other");
 }

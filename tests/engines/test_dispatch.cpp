@@ -1,18 +1,14 @@
 #include "engines/Catalog.h"
 #include "engines/Dispatch.h"
 
+#include "common/BuiltInEngines.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 namespace {
-
-CEngineList DefaultList() {
-    CEngineList list;
-    BuildDefaultCatalog(list);
-    return list;
-}
 
 SSearch Engine(std::string name, std::string url, std::string abbreviation) {
     SSearch s;
@@ -68,16 +64,16 @@ TEST(Dispatch, AddressesFromGoogle) {
         {"w [keyword]", kWikipedia, "%5Bkeyword%5D"},
         {"Az-09._~", kGoogle, "Az-09._~"},
     };
-    const SSearch google = DefaultList().At(kGoogle);
+    const SSearch google = BuiltInEngines().At(kGoogle);
     for (const Case& c : cases) {
-        CEngineList list = DefaultList();
+        CEngineList list = BuiltInEngines();
         EXPECT_EQ(BuildSearchAddress(c.query, google, list), Filled(c.row, c.encoded))
             << "query '" << c.query << "'";
     }
 }
 
 TEST(Dispatch, ExactGoogleAndWikipediaAddresses) {
-    CEngineList list = DefaultList();
+    CEngineList list = BuiltInEngines();
     const SSearch google = list.At(kGoogle);
     EXPECT_EQ(BuildSearchAddress("g  cats", google, list), "http://www.google.com/search?q=+cats");
     EXPECT_EQ(BuildSearchAddress("w Dublin Bay", google, list),
@@ -87,7 +83,7 @@ TEST(Dispatch, ExactGoogleAndWikipediaAddresses) {
 }
 
 TEST(Dispatch, TemplateEdgeCases) {
-    CEngineList list = DefaultList();
+    CEngineList list = BuiltInEngines();
     EXPECT_EQ(BuildSearchAddress("cats", Engine("x", "http://example.org/fixed", "x"), list),
               "http://example.org/fixed");
     EXPECT_EQ(BuildSearchAddress("zz y", Engine("x", "http://e.org/[keyword]/[keyword]?q=[keyword]", "x"), list),
@@ -98,7 +94,7 @@ TEST(Dispatch, TemplateEdgeCases) {
 }
 
 TEST(Dispatch, NullCurrentEngine) {
-    CEngineList list = DefaultList();
+    CEngineList list = BuiltInEngines();
     EXPECT_EQ(BuildSearchAddress("cats", NullSearch(), list), "");
     EXPECT_EQ(BuildSearchAddress("", NullSearch(), list), "");
     EXPECT_EQ(BuildSearchAddress("zz cats", NullSearch(), list), "");
@@ -110,7 +106,7 @@ TEST(Dispatch, NullCurrentEngine) {
 
 TEST(Dispatch, MixedCaseAbbreviationIsLowerCasedInPlace) {
     for (const char* query : {"wx rain", "WX rain"}) {
-        CEngineList list = DefaultList();
+        CEngineList list = BuiltInEngines();
         list.At(1).abbreviation = "GI";
         list.At(kWikipedia).abbreviation = "W";
         list.Append(Engine("Weather", "http://weather.example/[keyword]", "WX"));
@@ -154,7 +150,7 @@ TEST(Dispatch, FindByAbbreviation) {
 }
 
 TEST(Dispatch, EngineNamedNullCountsAsNotFound) {
-    CEngineList list = DefaultList();
+    CEngineList list = BuiltInEngines();
     list.At(kWikipedia).name = "null";
     EXPECT_EQ(BuildSearchAddress("w cats", list.At(kGoogle), list), Filled(kGoogle, "w+cats"));
 }

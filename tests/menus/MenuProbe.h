@@ -5,6 +5,9 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QMenu>
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
@@ -62,4 +65,18 @@ inline std::vector<int> Marks(const QMenu* menu)
     }
     std::sort(ids.begin(), ids.end());
     return ids;
+}
+
+// Triggers every entry of the menu tree in menu order; each must emit the
+// menu's command signal exactly once, with its own id. `seen` gets the ids.
+// Call through ASSERT_NO_FATAL_FAILURE.
+inline void TriggerEveryEntry(CCommandMenu& menu, std::vector<int>& seen)
+{
+    for (QAction* action : CommandActions(&menu)) {
+        QSignalSpy spy(&menu, &CCommandMenu::command);
+        action->trigger();
+        ASSERT_EQ(spy.count(), 1) << action->text().toStdString();
+        EXPECT_EQ(spy.at(0).at(0).toInt(), CommandId(action));
+        seen.push_back(CommandId(action));
+    }
 }

@@ -1,5 +1,5 @@
 #include "MenuProbe.h"
-#include "engines/Catalog.h"
+#include "common/BuiltInEngines.h"
 #include "menus/Commands.h"
 #include "menus/EngineMenu.h"
 #include "store/EngineList.h"
@@ -23,13 +23,6 @@ SSearch Engine(const std::string& name, const std::string& abbreviation, bool se
     s.url = "http://example.org/?q=[keyword]";
     s.selected = selected;
     return s;
-}
-
-CEngineList DefaultCatalog()
-{
-    CEngineList engines;
-    BuildDefaultCatalog(engines);
-    return engines;
 }
 
 TEST(EngineMenu, Contents)
@@ -57,7 +50,7 @@ TEST(EngineMenu, Contents)
         Lines expected;
     };
     const Row rows[] = {
-        {"built-in catalogue", DefaultCatalog(),
+        {"built-in catalogue", BuiltInEngines(),
          {"Google [g] #300 radio", "Google Image [gi] #301 radio", "Google Shopping [gsh] #302 radio",
           "Google Video [gv] #303 radio", "Google Group [gg] #304 radio", "Yahoo! [y] #305 radio",
           "MSN [m] #306 radio", "Amazon [a] #307 radio", "eBay [e] #308 radio",
@@ -104,7 +97,7 @@ TEST(EngineMenu, RadioMarkOverEngineRange)
     }
 
     // Fewer entries than the stored position: no entry keeps a mark.
-    menu.Rebuild(DefaultCatalog());
+    menu.Rebuild(BuiltInEngines());
     menu.CheckEngine(305);
     menu.CheckEngine(320);
     EXPECT_TRUE(Marks(&menu).empty());
@@ -113,12 +106,12 @@ TEST(EngineMenu, RadioMarkOverEngineRange)
 TEST(EngineMenu, RebuildReplacesEntriesAndClearsMark)
 {
     CEngineMenu menu;
-    menu.Rebuild(DefaultCatalog());
+    menu.Rebuild(BuiltInEngines());
     menu.CheckEngine(303);
     ASSERT_EQ(Marks(&menu), std::vector<int>{303});
     QPointer<QAction> old = menu.FindCommand(303);
 
-    menu.Rebuild(DefaultCatalog());
+    menu.Rebuild(BuiltInEngines());
     EXPECT_TRUE(Marks(&menu).empty());
     EXPECT_EQ(menu.actions().size(), 15);
     EXPECT_TRUE(old.isNull());  // the old entries are gone, not hidden
@@ -155,17 +148,11 @@ TEST(EngineMenu, AmpersandIsAMnemonic)
 TEST(EngineMenu, EveryEntryEmitsItsCommandOnce)
 {
     CEngineMenu menu;
-    menu.Rebuild(DefaultCatalog());
-    menu.Rebuild(DefaultCatalog());  // old entries must not linger as extra senders
+    menu.Rebuild(BuiltInEngines());
+    menu.Rebuild(BuiltInEngines());  // old entries must not linger as extra senders
     menu.CheckEngine(300);
     std::vector<int> seen;
-    for (QAction* action : CommandActions(&menu)) {
-        QSignalSpy spy(&menu, &CCommandMenu::command);
-        action->trigger();
-        ASSERT_EQ(spy.count(), 1) << action->text().toStdString();
-        EXPECT_EQ(spy.at(0).at(0).toInt(), CommandId(action));
-        seen.push_back(CommandId(action));
-    }
+    ASSERT_NO_FATAL_FAILURE(TriggerEveryEntry(menu, seen));
     std::vector<int> expected;
     for (int id = 300; id <= 312; ++id) expected.push_back(id);
     expected.push_back(kEditCatalogCommand);

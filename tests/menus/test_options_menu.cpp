@@ -191,13 +191,7 @@ TEST(OptionsMenu, EveryEntryEmitsItsCommandOnce)
 {
     COptionsMenu menu(true);
     std::vector<int> seen;
-    for (QAction* action : CommandActions(&menu)) {
-        QSignalSpy spy(&menu, &CCommandMenu::command);
-        action->trigger();
-        ASSERT_EQ(spy.count(), 1) << action->text().toStdString();
-        EXPECT_EQ(spy.at(0).at(0).toInt(), CommandId(action));
-        seen.push_back(CommandId(action));
-    }
+    ASSERT_NO_FATAL_FAILURE(TriggerEveryEntry(menu, seen));
     std::sort(seen.begin(), seen.end());
     std::vector<int> all = {360, 361, 362, 363, 364};
     for (int id = 370; id <= 378; ++id) all.push_back(id);

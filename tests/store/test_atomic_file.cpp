@@ -1,7 +1,7 @@
 #include "store/AtomicFile.h"
 
 #include "common/TempConfigHome.h"
-#include "store/FileBytes.h"
+#include "common/FileBytes.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,8 @@
 #include "store/DataFolder.h"
 
 #include "common/TempConfigHome.h"
-#include "store/FileBytes.h"
+#include "common/FileBytes.h"
+#include "store/Fixtures.h"
 
 #include <gtest/gtest.h>
 

@@ -1,28 +1,19 @@
-#include "engines/Catalog.h"
 #include "store/EngineList.h"
+
+#include "common/BuiltInEngines.h"
 
 #include <gtest/gtest.h>
 
 #include <stdexcept>
 
-namespace {
-
-CEngineList DefaultList() {
-    CEngineList list;
-    BuildDefaultCatalog(list);
-    return list;
-}
-
-}  // namespace
-
 TEST(EngineList, CopyOntoItselfChangesNothing) {
-    CEngineList list = DefaultList();
+    CEngineList list = BuiltInEngines();
     list.CopyFrom(list);
-    EXPECT_EQ(list, DefaultList());
+    EXPECT_EQ(list, BuiltInEngines());
 }
 
 TEST(EngineList, CopyIsDeep) {
-    const CEngineList source = DefaultList();
+    const CEngineList source = BuiltInEngines();
     CEngineList copy;
     copy.CopyFrom(source);
     ASSERT_EQ(copy.Count(), 79);
@@ -49,12 +40,12 @@ TEST(EngineList, SetCount) {
     ASSERT_EQ(list.Count(), 3);
     for (const SSearch& s : list) EXPECT_EQ(s, SSearch{});  // empty, not selected, extra 0
 
-    list = DefaultList();
+    list = BuiltInEngines();
     list.SetCount(2);
     ASSERT_EQ(list.Count(), 2);
     EXPECT_EQ(list.At(1).name, "Google Image");
 
-    list = DefaultList();
+    list = BuiltInEngines();
     list.RemoveAll();
     EXPECT_EQ(list.Count(), 0);
 }
@@ -70,14 +61,14 @@ TEST(EngineList, AppendCopiesItsOwnRecord) {
 }
 
 TEST(EngineList, BadArgumentsThrowAndChangeNothing) {
-    CEngineList list = DefaultList();
+    CEngineList list = BuiltInEngines();
     const CEngineList& constList = list;
     EXPECT_THROW(list.SetCount(-1), std::invalid_argument);
     EXPECT_THROW(list.At(-1), std::invalid_argument);
     EXPECT_THROW(list.At(79), std::invalid_argument);
     EXPECT_THROW(constList.At(79), std::invalid_argument);
     EXPECT_NO_THROW(list.At(78));
-    EXPECT_EQ(list, DefaultList());
+    EXPECT_EQ(list, BuiltInEngines());
 
     CEngineList empty;
     EXPECT_THROW(empty.At(0), std::invalid_argument);

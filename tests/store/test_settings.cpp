@@ -1,8 +1,10 @@
 #include "store/DataFolder.h"
 #include "store/Settings.h"
 
+#include "common/ScopedEnv.h"
 #include "common/TempConfigHome.h"
-#include "store/FileBytes.h"
+#include "common/FileBytes.h"
+#include "store/Fixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -63,23 +65,6 @@ Bytes ImageBytes(const SSettings& s) {
     const SettingsImage img = EncodeSettings(s);
     return Bytes(img.begin(), img.end());
 }
-
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const char* value) : m_name(name) {
-        if (const char* old = std::getenv(name)) m_old = old;
-        if (value) setenv(name, value, 1);
-        else unsetenv(name);
-    }
-    ~ScopedEnv() {
-        if (m_old) setenv(m_name, m_old->c_str(), 1);
-        else unsetenv(m_name);
-    }
-
-private:
-    const char* m_name;
-    std::optional<std::string> m_old;
-};
 
 }  // namespace
 
