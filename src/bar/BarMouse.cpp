@@ -190,6 +190,14 @@ void CLumoraDlg::ToggleAutoHide()
 
 void CLumoraDlg::OnMouseMove(const QPoint& point)
 {
+    OnMouseMove(point, mapToGlobal(point));
+}
+
+// `screen` is where the pointer really was. During a drag it cannot be
+// derived from `point`: the bar has already been moved for earlier events
+// that the window system had not yet applied when it reported this one.
+void CLumoraDlg::OnMouseMove(const QPoint& point, const QPoint& screen)
+{
     m_query->setFocus();
     if (m_settings.autoHide) SetBarTimer(m_shown ? TIMER_HIDE_POLL : TIMER_SHOW_POLL);
 
@@ -201,7 +209,6 @@ void CLumoraDlg::OnMouseMove(const QPoint& point)
 
     if (m_dragging) {
         m_windowRect = geometry();
-        const QPoint screen = mapToGlobal(point);
         move(screen.x() - m_dragOrigin.x(), kShownTop);
         m_shown = true;
         KillBarTimer(TIMER_SHOW_POLL);
@@ -263,7 +270,7 @@ void CLumoraDlg::OnHelp()
 
 void CLumoraDlg::mouseMoveEvent(QMouseEvent* event)
 {
-    OnMouseMove(event->position().toPoint());
+    OnMouseMove(event->position().toPoint(), event->globalPosition().toPoint());
     QDialog::mouseMoveEvent(event);
 }
 

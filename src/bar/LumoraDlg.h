@@ -88,6 +88,7 @@ public:
     // The mouse handlers; points in client coordinates. The Qt event handlers
     // forward to these.
     void OnMouseMove(const QPoint& point);
+    void OnMouseMove(const QPoint& point, const QPoint& screen);
     void OnLButtonDown(const QPoint& point);
     void OnLButtonUp(const QPoint& point);
     void OnLButtonDblClk();
