@@ -6,7 +6,7 @@ FUZZ_SECONDS ?= 60
 JOBS      ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test asan fuzz bench screenshots install uninstall package clean
+.PHONY: all deps configure build run test asan fuzz bench screenshots install uninstall package clean format format-check
 
 all: build
 
@@ -64,6 +64,14 @@ uninstall:
 # A Debian package in $(BUILD_DIR)/.
 package: build
 	cd $(BUILD_DIR) && cpack -G DEB
+
+# One style for the tree (.clang-format); format-check fails on any difference.
+FORMAT_FILES = $(shell git ls-files '*.cpp' '*.h')
+format: deps
+	@clang-format -i $(FORMAT_FILES)
+
+format-check: deps
+	@clang-format --dry-run -Werror $(FORMAT_FILES)
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR) fuzz/corpus-work

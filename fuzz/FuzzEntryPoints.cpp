@@ -8,20 +8,23 @@
 
 namespace {
 
-void Require(bool condition, const char* what) {
+void Require(bool condition, const char* what)
+{
     if (condition) return;
     std::fprintf(stderr, "broken rule: %s\n", what);
     std::abort();
 }
 
-std::int32_t Int32At(const std::uint8_t* p) {
-    return static_cast<std::int32_t>(std::uint32_t{p[0]} | std::uint32_t{p[1]} << 8 |
-                                     std::uint32_t{p[2]} << 16 | std::uint32_t{p[3]} << 24);
+std::int32_t Int32At(const std::uint8_t* p)
+{
+    return static_cast<std::int32_t>(std::uint32_t{p[0]} | std::uint32_t{p[1]} << 8 | std::uint32_t{p[2]} << 16 |
+                                     std::uint32_t{p[3]} << 24);
 }
 
 }  // namespace
 
-void FuzzCatalog(const std::uint8_t* data, std::size_t size) {
+void FuzzCatalog(const std::uint8_t* data, std::size_t size)
+{
     CEngineList list;
     if (!ReadCatalog(data, size, list)) return;
     // Whatever was read is written in the canonical form, which reads back
@@ -33,7 +36,8 @@ void FuzzCatalog(const std::uint8_t* data, std::size_t size) {
     Require(WriteCatalog(again) == image, "catalogue image is stable");
 }
 
-void FuzzSettings(const std::uint8_t* data, std::size_t size) {
+void FuzzSettings(const std::uint8_t* data, std::size_t size)
+{
     // Bytes behind the image, when there are any, choose the screen.
     int desktop = 1024;
     int bar = 301;

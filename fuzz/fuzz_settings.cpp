@@ -1,6 +1,7 @@
 #include "FuzzEntryPoints.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
     FuzzSettings(data, size);
     return 0;
 }

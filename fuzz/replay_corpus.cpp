@@ -11,14 +11,16 @@
 
 namespace fs = std::filesystem;
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     int files = 0;
     for (int i = 1; i < argc; ++i) {
         std::error_code ec;
         for (fs::recursive_directory_iterator it(argv[i], ec), end; !ec && it != end; it.increment(ec)) {
             if (!it->is_regular_file()) continue;
             std::ifstream in(it->path(), std::ios::binary);
-            const std::vector<std::uint8_t> data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+            const std::vector<std::uint8_t> data((std::istreambuf_iterator<char>(in)),
+                                                 std::istreambuf_iterator<char>());
             FuzzCatalog(data.data(), data.size());
             FuzzSettings(data.data(), data.size());
             ++files;

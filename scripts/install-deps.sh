@@ -7,7 +7,7 @@ packages=(
   cmake make g++ pkg-config
   qt6-base-dev libgl-dev libxcb1-dev libxkbcommon-dev
   libgtest-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   xvfb xauth xdotool openbox x11-utils
   fonts-dejavu-core desktop-file-utils file
 )

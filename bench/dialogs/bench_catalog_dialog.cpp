@@ -50,7 +50,7 @@ bool Report(const char* what, double ms, double target)
     return ok;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {

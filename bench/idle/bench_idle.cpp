@@ -25,9 +25,9 @@ constexpr double kTargetWakeupsPerSecond = 3.0;
 constexpr double kTargetCpuMsPer10s = 10.0;
 
 struct Sample {
-    double statMs = 0;      // utime + stime
-    double schedNs = 0;     // time on a CPU, all threads
-    long long switches = 0; // context switches, all threads
+    double statMs = 0;       // utime + stime
+    double schedNs = 0;      // time on a CPU, all threads
+    long long switches = 0;  // context switches, all threads
     bool ok = false;
 };
 
@@ -64,8 +64,7 @@ Sample Take(pid_t pid)
         std::ifstream status(task.path() / "status");
         std::string line;
         while (std::getline(status, line)) {
-            if (line.rfind("voluntary_ctxt_switches:", 0) == 0 ||
-                line.rfind("nonvoluntary_ctxt_switches:", 0) == 0)
+            if (line.rfind("voluntary_ctxt_switches:", 0) == 0 || line.rfind("nonvoluntary_ctxt_switches:", 0) == 0)
                 s.switches += std::atoll(line.c_str() + line.find(':') + 1);
         }
     }
@@ -79,7 +78,7 @@ int Usage(const char* argv0)
     return 2;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {

@@ -17,9 +17,10 @@
 
 namespace {
 
-xcb_atom_t Atom(xcb_connection_t* c, const char* name) {
-    xcb_intern_atom_reply_t* r = xcb_intern_atom_reply(
-        c, xcb_intern_atom(c, 0, static_cast<uint16_t>(qstrlen(name)), name), nullptr);
+xcb_atom_t Atom(xcb_connection_t* c, const char* name)
+{
+    xcb_intern_atom_reply_t* r =
+        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, static_cast<uint16_t>(qstrlen(name)), name), nullptr);
     const xcb_atom_t atom = r ? r->atom : xcb_atom_t{XCB_ATOM_NONE};
     free(r);
     return atom;
@@ -27,7 +28,8 @@ xcb_atom_t Atom(xcb_connection_t* c, const char* name) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     QApplication app(argc, argv);
     const bool withField = argc > 1 && std::strcmp(argv[1], "--with-field") == 0;
 
@@ -49,10 +51,8 @@ int main(int argc, char** argv) {
     // is mapped.
     if (auto* x11 = app.nativeInterface<QNativeInterface::QX11Application>()) {
         xcb_connection_t* c = x11->connection();
-        const xcb_atom_t states[] = {Atom(c, "_NET_WM_STATE_SKIP_TASKBAR"),
-                                     Atom(c, "_NET_WM_STATE_SKIP_PAGER")};
-        xcb_change_property(c, XCB_PROP_MODE_APPEND, window, Atom(c, "_NET_WM_STATE"),
-                            XCB_ATOM_ATOM, 32, 2, states);
+        const xcb_atom_t states[] = {Atom(c, "_NET_WM_STATE_SKIP_TASKBAR"), Atom(c, "_NET_WM_STATE_SKIP_PAGER")};
+        xcb_change_property(c, XCB_PROP_MODE_APPEND, window, Atom(c, "_NET_WM_STATE"), XCB_ATOM_ATOM, 32, 2, states);
     }
 
     const QRect screen = QGuiApplication::primaryScreen()->geometry();

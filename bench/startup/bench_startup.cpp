@@ -49,14 +49,15 @@ struct Sample {
 
 class Display {
 public:
-    Display() {
+    Display()
+    {
         m_conn = xcb_connect(nullptr, nullptr);
         if (xcb_connection_has_error(m_conn)) return;
         m_root = xcb_setup_roots_iterator(xcb_get_setup(m_conn)).data->root;
         // Every top-level map shows up on the root as MapNotify.
         const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
-        xcb_generic_error_t* err = xcb_request_check(
-            m_conn, xcb_change_window_attributes_checked(m_conn, m_root, XCB_CW_EVENT_MASK, &mask));
+        xcb_generic_error_t* err =
+            xcb_request_check(m_conn, xcb_change_window_attributes_checked(m_conn, m_root, XCB_CW_EVENT_MASK, &mask));
         if (err) {
             free(err);
             xcb_disconnect(m_conn);
@@ -64,13 +65,13 @@ public:
             return;
         }
         const char name[] = "_NET_WM_PID";
-        if (auto* r = xcb_intern_atom_reply(
-                m_conn, xcb_intern_atom(m_conn, 0, sizeof name - 1, name), nullptr)) {
+        if (auto* r = xcb_intern_atom_reply(m_conn, xcb_intern_atom(m_conn, 0, sizeof name - 1, name), nullptr)) {
             m_pidAtom = r->atom;
             free(r);
         }
     }
-    ~Display() {
+    ~Display()
+    {
         if (m_conn) xcb_disconnect(m_conn);
     }
     Display(const Display&) = delete;
@@ -78,20 +79,21 @@ public:
 
     bool Ok() const { return m_conn && !xcb_connection_has_error(m_conn); }
 
-    void Drain() {
+    void Drain()
+    {
         while (xcb_generic_event_t* ev = xcb_poll_for_event(m_conn)) free(ev);
     }
 
     // Waits for a top-level window of `pid` to be mapped; returns the time the
     // event arrived, or nothing at the deadline or when the child has died.
-    std::optional<Clock::time_point> WaitForMap(pid_t pid, Clock::time_point deadline) {
+    std::optional<Clock::time_point> WaitForMap(pid_t pid, Clock::time_point deadline)
+    {
         const int fd = xcb_get_file_descriptor(m_conn);
         while (Clock::now() < deadline) {
             while (xcb_generic_event_t* ev = xcb_poll_for_event(m_conn)) {
                 const auto now = Clock::now();
                 const bool mapped = (ev->response_type & 0x7f) == XCB_MAP_NOTIFY;
-                const xcb_window_t window =
-                    mapped ? reinterpret_cast<xcb_map_notify_event_t*>(ev)->window : 0;
+                const xcb_window_t window = mapped ? reinterpret_cast<xcb_map_notify_event_t*>(ev)->window : 0;
                 free(ev);
                 if (mapped && OwnedBy(window, pid)) return now;
             }
@@ -106,7 +108,8 @@ public:
 private:
     // A window without _NET_WM_PID counts as the program's: with no window
     // manager and no other client, nobody else maps anything.
-    bool OwnedBy(xcb_window_t window, pid_t pid) {
+    bool OwnedBy(xcb_window_t window, pid_t pid)
+    {
         if (m_pidAtom == XCB_ATOM_NONE) return true;
         auto* r = xcb_get_property_reply(
             m_conn, xcb_get_property(m_conn, 0, window, m_pidAtom, XCB_ATOM_CARDINAL, 0, 1), nullptr);
@@ -125,7 +128,8 @@ private:
     xcb_atom_t m_pidAtom = XCB_ATOM_NONE;
 };
 
-double ResidentMb(pid_t pid) {
+double ResidentMb(pid_t pid)
+{
     std::ifstream status("/proc/" + std::to_string(pid) + "/status");
     std::string line;
     while (std::getline(status, line)) {
@@ -134,7 +138,8 @@ double ResidentMb(pid_t pid) {
     return -1.0;
 }
 
-void Stop(pid_t pid) {
+void Stop(pid_t pid)
+{
     kill(pid, SIGTERM);
     const auto deadline = Clock::now() + std::chrono::seconds(3);
     while (Clock::now() < deadline) {
@@ -145,7 +150,8 @@ void Stop(pid_t pid) {
     waitpid(pid, nullptr, 0);
 }
 
-std::optional<Sample> RunOnce(Display& display, const Program& program, std::string& error) {
+std::optional<Sample> RunOnce(Display& display, const Program& program, std::string& error)
+{
     const std::string& path = program.path;
     std::string dir = (std::filesystem::temp_directory_path() / "lumora-bench-XXXXXX").string();
     if (!mkdtemp(dir.data())) {
@@ -184,8 +190,10 @@ std::optional<Sample> RunOnce(Display& display, const Program& program, std::str
         const double ms = std::chrono::duration<double, std::milli>(*mapped - t0).count();
         std::this_thread::sleep_for(kSettle);
         const double rss = ResidentMb(pid);
-        if (rss > 0) sample = Sample{ms, rss};
-        else error = path + " exited within " + std::to_string(kSettle.count()) + " s of showing its window";
+        if (rss > 0)
+            sample = Sample{ms, rss};
+        else
+            error = path + " exited within " + std::to_string(kSettle.count()) + " s of showing its window";
     } else {
         error = path + " did not map a window within " + std::to_string(kMapDeadline.count()) + " s";
     }
@@ -195,42 +203,48 @@ std::optional<Sample> RunOnce(Display& display, const Program& program, std::str
     return sample;
 }
 
-double Median(std::vector<double> v) {
+double Median(std::vector<double> v)
+{
     std::sort(v.begin(), v.end());
     const size_t n = v.size();
     return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2.0;
 }
 
-double Min(const std::vector<double>& v) {
+double Min(const std::vector<double>& v)
+{
     return *std::min_element(v.begin(), v.end());
 }
 
-void PrintRow(const char* label, double a, double b, double c, double d, const char* unitTime,
-              const char* unitMem) {
-    std::printf("%-20s %10.1f %s %10.1f %s %10.1f %s %10.1f %s\n", label, a, unitTime, b,
-                unitTime, c, unitMem, d, unitMem);
+void PrintRow(const char* label, double a, double b, double c, double d, const char* unitTime, const char* unitMem)
+{
+    std::printf("%-20s %10.1f %s %10.1f %s %10.1f %s %10.1f %s\n", label, a, unitTime, b, unitTime, c, unitMem, d,
+                unitMem);
 }
 
 // Median and minimum start-up and RSS of `a` over those of `b`.
-std::array<double, 4> Ratios(const Program& a, const Program& b) {
-    return {Median(a.startMs) / Median(b.startMs), Min(a.startMs) / Min(b.startMs),
-            Median(a.rssMb) / Median(b.rssMb), Min(a.rssMb) / Min(b.rssMb)};
+std::array<double, 4> Ratios(const Program& a, const Program& b)
+{
+    return {Median(a.startMs) / Median(b.startMs), Min(a.startMs) / Min(b.startMs), Median(a.rssMb) / Median(b.rssMb),
+            Min(a.rssMb) / Min(b.rssMb)};
 }
 
-void PrintRatios(const Program& a, const Program& b) {
+void PrintRatios(const Program& a, const Program& b)
+{
     std::printf("%-20s", (a.label + "/" + b.label).c_str());
     for (double r : Ratios(a, b)) std::printf(" %12.2fx", r);
     std::printf("\n");
 }
 
-int Usage(const char* argv0) {
+int Usage(const char* argv0)
+{
     std::fprintf(stderr, "usage: %s [--runs N] <floor-program> <lumora-program>\n", argv0);
     return 2;
 }
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     int runs = 15;
     std::vector<std::string> paths;
     for (int i = 1; i < argc; ++i) {
@@ -276,11 +290,9 @@ int main(int argc, char** argv) {
     std::printf("Start-up: exec to the MapNotify of the program's window; RSS: VmRSS %lld s after.\n",
                 static_cast<long long>(kSettle.count()));
     std::printf("%d runs each, taking turns, after one warm-up run each.\n\n", runs);
-    std::printf("%-20s %13s %13s %13s %13s\n", "program", "start median", "start min",
-                "RSS median", "RSS min");
+    std::printf("%-20s %13s %13s %13s %13s\n", "program", "start median", "start min", "RSS median", "RSS min");
     for (const Program& p : programs) {
-        PrintRow(p.label.c_str(), Median(p.startMs), Min(p.startMs), Median(p.rssMb), Min(p.rssMb),
-                 "ms", "MB");
+        PrintRow(p.label.c_str(), Median(p.startMs), Min(p.startMs), Median(p.rssMb), Min(p.rssMb), "ms", "MB");
     }
     const Program& floor = programs[0];
     const Program& field = programs[1];

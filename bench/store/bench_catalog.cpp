@@ -19,7 +19,8 @@ constexpr int kEngines = 100000;
 constexpr int kRounds = 9;
 constexpr double kTargetMs = 100.0;
 
-CEngineList BuildList() {
+CEngineList BuildList()
+{
     static const char* const groups[] = {"Search", "Image", "News", "Video", "Shopping", "Reference", "Other"};
     CEngineList list;
     for (int i = 0; i < kEngines; ++i) {
@@ -41,7 +42,8 @@ struct SResult {
     std::vector<double> ms;
 };
 
-SResult Time(const char* what, const std::function<void()>& step) {
+SResult Time(const char* what, const std::function<void()>& step)
+{
     SResult r{what, {}};
     for (int i = 0; i < kRounds; ++i) {
         const auto start = std::chrono::steady_clock::now();
@@ -55,7 +57,8 @@ SResult Time(const char* what, const std::function<void()>& step) {
 
 }  // namespace
 
-int main() {
+int main()
+{
     std::string folder = (std::filesystem::temp_directory_path() / "lumora-bench-XXXXXX").string();
     if (!mkdtemp(folder.data())) {
         std::perror("mkdtemp");

@@ -32,13 +32,15 @@ void CloseModalsAbove(const QWidget* bar)
     for (int i = 0; i < kMaxLayers; ++i) {
         QWidget* modal = QApplication::activeModalWidget();
         if (!modal || modal == bar) return;
-        if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
-        else modal->close();
+        if (auto* dialog = qobject_cast<QDialog*>(modal))
+            dialog->reject();
+        else
+            modal->close();
         if (QApplication::activeModalWidget() == modal) modal->hide();
     }
 }
 
-} // namespace
+}  // namespace
 
 void SendCloseCommand(CLumoraDlg& bar)
 {
@@ -47,13 +49,13 @@ void SendCloseCommand(CLumoraDlg& bar)
     CloseModalsAbove(&bar);
     // Queued: the request may come in the middle of any handler, the close
     // runs from the event loop once that handler is done.
-    QMetaObject::invokeMethod(&bar, [&bar] { bar.OnCommand(kCloseCommand); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        &bar, [&bar] { bar.OnCommand(kCloseCommand); }, Qt::QueuedConnection);
 }
 
 void ConnectSessionEnd(CLumoraDlg& bar, CTerminationSignals& termination)
 {
-    QObject::connect(&termination, &CTerminationSignals::Requested, &bar,
-                     [&bar](int) { SendCloseCommand(bar); });
+    QObject::connect(&termination, &CTerminationSignals::Requested, &bar, [&bar](int) { SendCloseCommand(bar); });
 #if QT_CONFIG(sessionmanager)
     // Whether or not the session really ends after this, the bar saves and
     // ends, as on "Close".

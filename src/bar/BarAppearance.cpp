@@ -27,7 +27,7 @@ std::mt19937& SchemeRandom()
     return generator;
 }
 
-} // namespace
+}  // namespace
 
 void CLumoraDlg::ApplyColorScheme(int scheme)
 {
@@ -76,8 +76,7 @@ void CLumoraDlg::ApplyTransparency(int level)
 void CLumoraDlg::ApplyButtonView(int view)
 {
     m_query->setGeometry(m_editRect.x(), m_editRect.y(),
-                         EditWidthForView(view, m_editRect.width(), m_optionsBox.width()),
-                         m_editRect.height());
+                         EditWidthForView(view, m_editRect.width(), m_optionsBox.width()), m_editRect.height());
     if (m_optionsMenu) m_optionsMenu->CheckButtonView(view);
     m_settings.buttonView = view;
     update(m_searchBox);

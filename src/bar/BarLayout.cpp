@@ -20,8 +20,8 @@ void CLumoraDlg::LayOutBar()
 
     // The edit starts narrow, ending a little left of the search box, and is
     // widened only when the search button is switched off.
-    m_query->setGeometry(m_editRect.x(), m_editRect.y(),
-                         m_editRect.width() - m_optionsBox.width() + 5, m_editRect.height());
+    m_query->setGeometry(m_editRect.x(), m_editRect.y(), m_editRect.width() - m_optionsBox.width() + 5,
+                         m_editRect.height());
 
     m_fieldRect.adjust(-5, -2, 5, 2);
 

@@ -27,12 +27,12 @@ const std::vector<SColorScheme>& ColorSchemes()
             {"Gray Light", {220, 220, 220}, {210, 210, 210}, {140, 140, 140}, {80, 80, 80}},
             {"Gray Dark", {190, 190, 190}, {200, 200, 200}, {100, 100, 100}, {50, 50, 50}},
         };
-        auto colour = [](const int (&c)[3]) { return QColor(c[0], c[1], c[2]); };
+        auto colour = [](const int(&c)[3]) { return QColor(c[0], c[1], c[2]); };
         std::vector<SColorScheme> out;
         for (int i = 0; i < kSchemeCount; ++i) {
             const Row& r = rows[i];
-            out.push_back({i, r.label, kSchemeCommandBase + i, colour(r.back), colour(r.box),
-                           colour(r.line), colour(r.text)});
+            out.push_back(
+                {i, r.label, kSchemeCommandBase + i, colour(r.back), colour(r.box), colour(r.line), colour(r.text)});
         }
         return out;
     }();
@@ -72,13 +72,15 @@ QString RoundingLabel(int level)
 
 int AlphaForLevel(int level)
 {
-    static constexpr std::array<int, kTransparencyLevels> alpha = {
-        255, 229, 204, 178, 153, 127, 102, 76, 51, 25};
+    static constexpr std::array<int, kTransparencyLevels> alpha = {255, 229, 204, 178, 153, 127, 102, 76, 51, 25};
     if (level < 0 || level >= kTransparencyLevels) return 255;
     return alpha[static_cast<std::size_t>(level)];
 }
 
-double OpacityForLevel(int level) { return AlphaForLevel(level) / 255.0; }
+double OpacityForLevel(int level)
+{
+    return AlphaForLevel(level) / 255.0;
+}
 
 QString TransparencyLabel(int level)
 {
@@ -92,11 +94,9 @@ QString TransparencyLabel(int level)
 const std::vector<SButtonView>& ButtonViews()
 {
     static const std::vector<SButtonView> views = [] {
-        static const char* const labels[kButtonViewCount] = {"Not",     "Zoom",    "Arrow 1",
-                                                             "Arrow 2", "Arrow 3", "Go"};
+        static const char* const labels[kButtonViewCount] = {"Not", "Zoom", "Arrow 1", "Arrow 2", "Arrow 3", "Go"};
         std::vector<SButtonView> out;
-        for (int i = 0; i < kButtonViewCount; ++i)
-            out.push_back({i, labels[i], kButtonViewCommandBase + i});
+        for (int i = 0; i < kButtonViewCount; ++i) out.push_back({i, labels[i], kButtonViewCommandBase + i});
         return out;
     }();
     return views;
@@ -108,7 +108,10 @@ const SButtonView* FindButtonView(int view)
     return &ButtonViews()[static_cast<std::size_t>(view)];
 }
 
-bool UsesFullEditWidth(int view) { return view == kViewNot; }
+bool UsesFullEditWidth(int view)
+{
+    return view == kViewNot;
+}
 
 int EditWidthForView(int view, int fullEditWidth, int optionsBoxWidth)
 {
@@ -122,10 +125,9 @@ void InstallFontSubstitutes()
 {
     // DejaVu Sans first: it is one of the build's dependencies, so the bar
     // looks the same on every machine that lacks Tahoma.
-    QFont::insertSubstitutions(QStringLiteral("Tahoma"),
-                               {QStringLiteral("DejaVu Sans"), QStringLiteral("Verdana"),
-                                QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
-                                QStringLiteral("FreeSans")});
+    QFont::insertSubstitutions(QStringLiteral("Tahoma"), {QStringLiteral("DejaVu Sans"), QStringLiteral("Verdana"),
+                                                          QStringLiteral("Liberation Sans"),
+                                                          QStringLiteral("Nimbus Sans"), QStringLiteral("FreeSans")});
 }
 
 namespace {
@@ -142,9 +144,15 @@ QFont MakeTahoma(int pixelSize, QFont::Weight weight)
 
 }  // namespace
 
-QFont MakeEngineFont() { return MakeTahoma(13, QFont::Black); }
+QFont MakeEngineFont()
+{
+    return MakeTahoma(13, QFont::Black);
+}
 
-QFont MakeGoFont() { return MakeTahoma(11, QFont::Normal); }
+QFont MakeGoFont()
+{
+    return MakeTahoma(11, QFont::Normal);
+}
 
 // ---- Pixel shapes ----------------------------------------------------------
 
@@ -157,7 +165,7 @@ namespace {
 int RowInset(int k, int dx, int dy)
 {
     const std::int64_t y = 2 * std::int64_t(k) + 1 - dy;  // from the ellipse centre
-    if (y >= 0) return 0;                                  // beside the straight edge
+    if (y >= 0) return 0;                                 // beside the straight edge
     const std::int64_t a = dx, b = dy;
     const std::int64_t limit = a * a * b * b - y * y * a * a;
     int i = 0;
@@ -178,7 +186,10 @@ SCorner ClampCorner(const QRect& box, int dx, int dy)
     return {std::clamp(dx, 0, std::max(box.width(), 0)), std::clamp(dy, 0, std::max(box.height(), 0))};
 }
 
-int RowFromEdge(const QRect& box, int y) { return std::min(y - box.top(), box.bottom() - y); }
+int RowFromEdge(const QRect& box, int y)
+{
+    return std::min(y - box.top(), box.bottom() - y);
+}
 
 void AddRun(PixelRuns& runs, int x0, int x1, int y)
 {
@@ -306,8 +317,8 @@ PixelRuns ConvexPolygonFill(const std::vector<QPoint>& points)
     return ScanRuns(BoundsOf(points, 0), [&](QPoint p) {
         for (std::size_t i = 0; i < points.size(); ++i) {
             const QPoint a = points[i], b = points[(i + 1) % points.size()];
-            const std::int64_t cross = std::int64_t(b.x() - a.x()) * (p.y() - a.y()) -
-                                       std::int64_t(b.y() - a.y()) * (p.x() - a.x());
+            const std::int64_t cross =
+                std::int64_t(b.x() - a.x()) * (p.y() - a.y()) - std::int64_t(b.y() - a.y()) * (p.x() - a.x());
             if (cross * sign < 0) return false;
         }
         return true;

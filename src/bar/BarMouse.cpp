@@ -49,7 +49,7 @@ bool InputHeldElsewhere(const QWidget* bar)
     return modal && modal != bar;
 }
 
-} // namespace
+}  // namespace
 
 CLumoraDlg::SPollTimer* CLumoraDlg::PollTimer(int id)
 {
@@ -132,8 +132,7 @@ void CLumoraDlg::OnPollTick(int id)
     // Still running after the tick: it found nothing to do. It looks again
     // only if no crossing event would tell it that the answer has changed.
     SPollTimer* poll = PollTimer(id);
-    if (poll->running && !poll->ticker.isActive() && (m_dragging || InputHeldElsewhere(this)))
-        poll->ticker.start();
+    if (poll->running && !poll->ticker.isActive() && (m_dragging || InputHeldElsewhere(this))) poll->ticker.start();
 }
 
 void CLumoraDlg::OnTimer(int id)

@@ -14,8 +14,7 @@ void FillRuns(QPainter& painter, const PixelRuns& runs, const QColor& colour)
 }
 
 // A rounded box with a 1-pixel outline and, when `fill` is valid, filled.
-void DrawRoundBox(QPainter& painter, const QRect& box, int diameter, const QColor& fill,
-                  const QColor& line)
+void DrawRoundBox(QPainter& painter, const QRect& box, int diameter, const QColor& fill, const QColor& line)
 {
     if (fill.isValid()) FillRuns(painter, RoundRectFill(box, diameter, diameter), fill);
     FillRuns(painter, RoundRectOutline(box, diameter, diameter), line);
@@ -58,12 +57,8 @@ void DrawSearchGlyph(QPainter& painter, const SBarPaintState& s)
         FillRuns(painter, PolylinePixels(closed, 1), s.lineColor);
         break;
     }
-    case kViewArrow2:
-        FillRuns(painter, ConvexPolygonFill(arrow), s.lineColor);
-        break;
-    case kViewArrow3:
-        FillRuns(painter, PolylinePixels(arrow, 3), s.lineColor);
-        break;
+    case kViewArrow2: FillRuns(painter, ConvexPolygonFill(arrow), s.lineColor); break;
+    case kViewArrow3: FillRuns(painter, PolylinePixels(arrow, 3), s.lineColor); break;
     case kViewGo:
         painter.save();
         painter.setFont(MakeGoFont());
@@ -72,8 +67,7 @@ void DrawSearchGlyph(QPainter& painter, const SBarPaintState& s)
         painter.drawText(g, Qt::AlignCenter | Qt::TextSingleLine, QStringLiteral("Go"));
         painter.restore();
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -89,24 +83,20 @@ void PaintBar(QPainter& painter, const SBarPaintState& s)
     painter.fillRect(QRect(0, 0, s.width, s.height), s.backColor);
 
     if (s.hoverEngine)
-        DrawRoundBox(painter, s.engineBox, CornerDiameter(kEngineBoxElement, s.rounding), QColor(),
-                     s.lineColor);
+        DrawRoundBox(painter, s.engineBox, CornerDiameter(kEngineBoxElement, s.rounding), QColor(), s.lineColor);
 
-    DrawRoundBox(painter, s.optionsBox, CornerDiameter(kOptionsBoxElement, s.rounding), s.boxColor,
-                 s.lineColor);
-    DrawRoundBox(painter, s.fieldRect, CornerDiameter(kQueryFieldElement, s.rounding), kFieldColor,
-                 s.lineColor);
+    DrawRoundBox(painter, s.optionsBox, CornerDiameter(kOptionsBoxElement, s.rounding), s.boxColor, s.lineColor);
+    DrawRoundBox(painter, s.fieldRect, CornerDiameter(kQueryFieldElement, s.rounding), kFieldColor, s.lineColor);
 
     // Its top edge lies above the window: only the sides and the rounded
     // bottom show.
-    DrawRoundBox(painter, BarOutlineBox(QSize(s.width, s.height)),
-                 CornerDiameter(kBarOutlineElement, s.rounding), QColor(), s.lineColor);
+    DrawRoundBox(painter, BarOutlineBox(QSize(s.width, s.height)), CornerDiameter(kBarOutlineElement, s.rounding),
+                 QColor(), s.lineColor);
 
     DrawEngineName(painter, s);
 
     if (s.buttonView != kViewNot)
-        painter.fillRect(QRect(s.searchBox.left(), s.searchBox.top(), 1, s.searchBox.height()),
-                         s.lineColor);
+        painter.fillRect(QRect(s.searchBox.left(), s.searchBox.top(), 1, s.searchBox.height()), s.lineColor);
     DrawSearchGlyph(painter, s);
 
     painter.restore();

@@ -4,7 +4,9 @@
 #include <QEvent>
 
 CCursorBlinkPause::CCursorBlinkPause(std::chrono::milliseconds idle, QObject* parent)
-    : QObject(parent), m_idle(idle), m_flashTime(QApplication::cursorFlashTime())
+    : QObject(parent),
+      m_idle(idle),
+      m_flashTime(QApplication::cursorFlashTime())
 {
     m_check.setSingleShot(true);
     connect(&m_check, &QTimer::timeout, this, &CCursorBlinkPause::OnIdleCheck);
@@ -25,11 +27,8 @@ bool CCursorBlinkPause::eventFilter(QObject*, QEvent* event)
     case QEvent::KeyPress:
     case QEvent::MouseMove:
     case QEvent::MouseButtonPress:
-    case QEvent::Wheel:
-        OnInput();
-        break;
-    default:
-        break;
+    case QEvent::Wheel: OnInput(); break;
+    default: break;
     }
     return false;
 }

@@ -2,13 +2,13 @@
 
 #include "bar/BarPainter.h"
 #include "bar/BarTemplate.h"
-#include "menus/Commands.h"
 #include "engines/Catalog.h"
 #include "engines/Dispatch.h"
 #include "engines/EngineMenuModel.h"
+#include "menus/Commands.h"
 #include "platform/AddressOpener.h"
-#include "platform/DialogUnits.h"
 #include "platform/Desktop.h"
+#include "platform/DialogUnits.h"
 #include "platform/X11Window.h"
 
 #include <QApplication>
@@ -23,9 +23,12 @@
 
 namespace {
 
-bool IsEnterKey(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
+bool IsEnterKey(int key)
+{
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
 
-} // namespace
+}  // namespace
 
 CLumoraDlg::CLumoraDlg()
     : m_hIcon(QApplication::windowIcon())

@@ -100,10 +100,10 @@ public:
     QIcon m_hIcon;  // the application icon
 
     // Mouse and auto hide.
-    bool m_dragging = false;      // left button went down on the bar surface
-    bool m_shown = true;          // at the shown position, not retracted
-    bool m_hoverEngine = false;   // cursor over the engine-name box
-    QPoint m_dragOrigin;          // client point of the button-down
+    bool m_dragging = false;     // left button went down on the bar surface
+    bool m_shown = true;         // at the shown position, not retracted
+    bool m_hoverEngine = false;  // cursor over the engine-name box
+    QPoint m_dragOrigin;         // client point of the button-down
 
     // Look.
     QColor m_backColor;

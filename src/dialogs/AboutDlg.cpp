@@ -39,7 +39,7 @@ QPixmap PlaceholderIcon(QSize size)
     return pixmap;
 }
 
-} // namespace
+}  // namespace
 
 CAboutDlg::CAboutDlg(QWidget* parent)
     : QDialog(parent)

@@ -32,9 +32,12 @@ constexpr int kCounterRowY = 7;
 constexpr int kCounterRowHeight = 8;
 constexpr int kCounterRowRight = 212;
 
-QString CountText(std::int32_t n) { return QString::fromStdString(FormatNumber(static_cast<double>(n))); }
+QString CountText(std::int32_t n)
+{
+    return QString::fromStdString(FormatNumber(static_cast<double>(n)));
+}
 
-} // namespace
+}  // namespace
 
 CCatalogDlg::CCatalogDlg(const CEngineList& engines, QWidget* parent)
     : QDialog(parent)

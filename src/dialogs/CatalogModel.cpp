@@ -10,10 +10,9 @@
 #include <QStyleOptionViewItem>
 
 CCatalogModel::CCatalogModel(CEngineList& list, QObject* parent)
-    : QAbstractTableModel(parent)
-    , m_list(list)
-{
-}
+    : QAbstractTableModel(parent),
+      m_list(list)
+{}
 
 int CCatalogModel::rowCount(const QModelIndex& parent) const
 {
@@ -41,15 +40,14 @@ QVariant CCatalogModel::data(const QModelIndex& index, int role) const
     case Qt::CheckStateRole:
         if (index.column() == kColumnName) return entry.selected ? Qt::Checked : Qt::Unchecked;
         return {};
-    default:
-        return {};
+    default: return {};
     }
 }
 
 bool CCatalogModel::setData(const QModelIndex& index, const QVariant& value, int role)
 {
-    if (role != Qt::CheckStateRole || !index.isValid() || index.column() != kColumnName
-        || index.row() >= m_list.Count()) {
+    if (role != Qt::CheckStateRole || !index.isValid() || index.column() != kColumnName ||
+        index.row() >= m_list.Count()) {
         return false;
     }
     m_list.At(index.row()).selected = static_cast<Qt::CheckState>(value.toInt()) == Qt::Checked;
@@ -89,12 +87,12 @@ CCatalogView::CCatalogView(QWidget* parent)
 {
     setRootIsDecorated(false);
     setItemsExpandable(false);
-    setUniformRowHeights(true);   // keeps 100,000 rows cheap to lay out
+    setUniformRowHeights(true);  // keeps 100,000 rows cheap to lay out
     setAllColumnsShowFocus(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setSortingEnabled(false);     // the dialog sorts the list itself
+    setSortingEnabled(false);  // the dialog sorts the list itself
     setTextElideMode(Qt::ElideRight);
 
     QHeaderView* h = header();

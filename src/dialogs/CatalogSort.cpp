@@ -18,7 +18,7 @@ const std::string& KeyField(const SSearch& s, int column)
     }
 }
 
-} // namespace
+}  // namespace
 
 std::vector<std::int32_t> SortEngines(CEngineList& list, int column, bool ascending)
 {

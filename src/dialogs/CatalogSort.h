@@ -6,7 +6,12 @@
 #include <vector>
 
 // Catalogue columns, which are also the sort keys.
-enum ECatalogColumn : int { kColumnName = 0, kColumnAbbreviation = 1, kColumnGroup = 2, kColumnCount = 3 };
+enum ECatalogColumn : int {
+    kColumnName = 0,
+    kColumnAbbreviation = 1,
+    kColumnGroup = 2,
+    kColumnCount = 3
+};
 
 // Sorts the list by a column's key, lower-cased (ASCII letters only) and
 // compared as unsigned bytes. Entries with equal keys keep their order in

@@ -18,7 +18,7 @@ namespace {
 // Room a push button needs around its text for the frame and focus rectangle.
 constexpr int kButtonTextPadding = 16;
 
-} // namespace
+}  // namespace
 
 void PlaceControl(QWidget* control, int x, int y, int width, int height)
 {
@@ -83,7 +83,7 @@ QString ProgramName()
 
 void ReportInvalidArgument(QWidget* parent)
 {
-    QMessageBox box(QMessageBox::Warning, ProgramName(), QString::fromUtf8(kInvalidArgumentText),
-                    QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::Warning, ProgramName(), QString::fromUtf8(kInvalidArgumentText), QMessageBox::Ok,
+                    parent);
     box.exec();
 }

@@ -15,8 +15,14 @@ namespace {
 constexpr int kWidthDu = 221;
 constexpr int kHeightDu = 114;
 
-QString ToQt(const std::string& text) { return QString::fromStdString(text); }
-std::string FromQt(const QString& text) { return text.toStdString(); }
+QString ToQt(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+std::string FromQt(const QString& text)
+{
+    return text.toStdString();
+}
 
 // The closed combo box is as tall as an edit box; the template's 95 units
 // are the height of its drop-down list.
@@ -34,12 +40,12 @@ int FindPrefix(const QStringList& items, const QString& prefix, int start)
     return -1;
 }
 
-} // namespace
+}  // namespace
 
 CEditSearch::CEditSearch(CCatalogDlg* catalog, EMode mode)
-    : QDialog(catalog)
-    , m_catalog(catalog)
-    , m_editMode(mode == EMode::Edit)
+    : QDialog(catalog),
+      m_catalog(catalog),
+      m_editMode(mode == EMode::Edit)
 {
     setWindowTitle(QStringLiteral("Edit "));
 
@@ -104,7 +110,8 @@ bool CEditSearch::InitDialog()
     }
 
     QStringList items;
-    for (const std::string_view name : GroupList()) items << QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    for (const std::string_view name : GroupList())
+        items << QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
     m_group->clear();
     m_group->addItems(items);
     m_group->setCurrentIndex(GroupItemFor(items, ToQt(m_record.group)));
@@ -129,8 +136,7 @@ void CEditSearch::OnOk()
     m_record.group = FromQt(m_group->currentText());
     // A blank name is worth a warning but not a refusal.
     if (!HasText(m_record.name)) {
-        QMessageBox box(QMessageBox::Warning, ProgramName(), QString::fromUtf8(kEmptyNameText),
-                        QMessageBox::Ok, this);
+        QMessageBox box(QMessageBox::Warning, ProgramName(), QString::fromUtf8(kEmptyNameText), QMessageBox::Ok, this);
         box.exec();
     }
     accept();

@@ -17,7 +17,10 @@ class CEditSearch : public QDialog {
     Q_OBJECT
 
 public:
-    enum class EMode { Add, Edit };
+    enum class EMode {
+        Add,
+        Edit
+    };
 
     // The catalogue is the parent and, in edit mode, the source of the entry.
     // Nothing is read from it before exec().

@@ -4,15 +4,15 @@
 
 #include <QCursor>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QTimerEvent>
 
 namespace {
 
 const QColor kLinkTextColor(50, 100, 250);
 
-} // namespace
+}  // namespace
 
 CBasicLink::CBasicLink(QWidget* parent)
     : QLabel(parent)
@@ -22,8 +22,7 @@ CBasicLink::CBasicLink(QWidget* parent)
 
 CSimpleLink::CSimpleLink(QWidget* parent)
     : CBasicLink(parent)
-{
-}
+{}
 
 QFont CSimpleLink::DefaultLinkFont()
 {

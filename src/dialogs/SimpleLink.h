@@ -16,17 +16,17 @@ public:
 
 protected:
     bool m_hover = false;
-    int m_textFormat = 0;   // Qt::AlignmentFlag / Qt::TextFlag bits added to the fixed ones at paint
-    int m_cornerSize = 0;   // width and height of the corner ellipse; 0 gives square corners
+    int m_textFormat = 0;  // Qt::AlignmentFlag / Qt::TextFlag bits added to the fixed ones at paint
+    int m_cornerSize = 0;  // width and height of the corner ellipse; 0 gives square corners
     QColor m_normalText;
     QColor m_normalFill;
     QColor m_normalFrame;
     QColor m_hoverText;
     QColor m_hoverFill;
     QColor m_hoverFrame;
-    QString m_caption;      // what is painted, fixed at attach
-    QString m_address;      // what a click opens; empty opens nothing
-    QRect m_hitRect;        // painted area and hover test area, fixed at attach
+    QString m_caption;  // what is painted, fixed at attach
+    QString m_address;  // what a click opens; empty opens nothing
+    QRect m_hitRect;    // painted area and hover test area, fixed at attach
     QFont m_normalFont;
     QFont m_hoverFont;
 };

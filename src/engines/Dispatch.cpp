@@ -2,7 +2,8 @@
 
 #include "store/TextUtil.h"
 
-SSearch FindByAbbreviation(CEngineList& engines, std::string word) {
+SSearch FindByAbbreviation(CEngineList& engines, std::string word)
+{
     word = ToLowerAscii(std::move(word));
     // The stored abbreviations are lower-cased for good, not just compared:
     // what the user typed with capitals is shown and saved in lower case.
@@ -13,15 +14,15 @@ SSearch FindByAbbreviation(CEngineList& engines, std::string word) {
     return NullSearch();
 }
 
-std::string EncodeQuery(const std::string& query) {
+std::string EncodeQuery(const std::string& query)
+{
     static constexpr char kHex[] = "0123456789ABCDEF";
     std::string out;
     out.reserve(query.size());
     for (const char c : query) {
         const auto b = static_cast<unsigned char>(c);
-        const bool unreserved = (b >= 'a' && b <= 'z') || (b >= 'A' && b <= 'Z') ||
-                                (b >= '0' && b <= '9') || b == '-' || b == '.' || b == '_' ||
-                                b == '~';
+        const bool unreserved = (b >= 'a' && b <= 'z') || (b >= 'A' && b <= 'Z') || (b >= '0' && b <= '9') ||
+                                b == '-' || b == '.' || b == '_' || b == '~';
         if (b == ' ') {
             out += '+';
         } else if (unreserved) {
@@ -35,7 +36,8 @@ std::string EncodeQuery(const std::string& query) {
     return out;
 }
 
-std::string BuildSearchAddress(std::string query, const SSearch& current, CEngineList& engines) {
+std::string BuildSearchAddress(std::string query, const SSearch& current, CEngineList& engines)
+{
     std::string address = current.url;
 
     // Only the space is trimmed; tabs and other blanks belong to the query.

@@ -1,6 +1,7 @@
 #include "EngineMenuModel.h"
 
-std::vector<std::string> EngineMenuTexts(const CEngineList& engines) {
+std::vector<std::string> EngineMenuTexts(const CEngineList& engines)
+{
     std::vector<std::string> texts;
     for (const SSearch& engine : engines) {
         if (!engine.selected) continue;
@@ -10,7 +11,8 @@ std::vector<std::string> EngineMenuTexts(const CEngineList& engines) {
     return texts;
 }
 
-SSearch EngineAtMenuPosition(const CEngineList& engines, int k) {
+SSearch EngineAtMenuPosition(const CEngineList& engines, int k)
+{
     int count = -1;
     for (const SSearch& engine : engines) {
         if (engine.selected && ++count == k) return engine;

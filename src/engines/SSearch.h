@@ -10,8 +10,8 @@ struct SSearch {
     std::string url;           // URL template; "[keyword]" stands for the query
     std::string abbreviation;  // first word of a query that picks this engine
     std::string group;
-    bool selected = false;     // listed in the engine menu
-    std::int32_t extra = 0;    // carried along and stored, never interpreted
+    bool selected = false;   // listed in the engine menu
+    std::int32_t extra = 0;  // carried along and stored, never interpreted
 
     bool operator==(const SSearch&) const = default;
 };
@@ -19,10 +19,14 @@ struct SSearch {
 // The record every lookup returns for "not found".
 inline constexpr const char* kNullName = "null";
 
-inline SSearch NullSearch() {
+inline SSearch NullSearch()
+{
     SSearch s;
     s.name = kNullName;
     return s;
 }
 
-inline bool IsNull(const SSearch& s) { return s.name == kNullName; }
+inline bool IsNull(const SSearch& s)
+{
+    return s.name == kNullName;
+}

@@ -52,7 +52,7 @@ QFont DialogStartFont(const QFont& font)
     return start;
 }
 
-} // namespace
+}  // namespace
 
 void CLumoraDlg::BuildOptionsMenu()
 {

@@ -43,9 +43,9 @@ int CommandId(const QAction* action)
 }
 
 CCommandMenu::CCommandMenu(EAlign align, QWidget* parent)
-    : QMenu(parent), m_align(align)
-{
-}
+    : QMenu(parent),
+      m_align(align)
+{}
 
 QAction* CCommandMenu::FindCommand(int id) const
 {

@@ -30,7 +30,10 @@ class CCommandMenu : public QMenu {
     Q_OBJECT
 
 public:
-    enum class EAlign { Left, Right };
+    enum class EAlign {
+        Left,
+        Right
+    };
 
     explicit CCommandMenu(EAlign align, QWidget* parent = nullptr);
 

@@ -6,9 +6,12 @@
 
 namespace {
 
-bool InRange(int id, int first, int last) { return id >= first && id <= last; }
+bool InRange(int id, int first, int last)
+{
+    return id >= first && id <= last;
+}
 
-} // namespace
+}  // namespace
 
 // Every menu choice and every command the bar sends itself ends up here.
 // Unknown ids are ignored.

@@ -8,8 +8,7 @@
 
 CEngineMenu::CEngineMenu(QWidget* parent)
     : CCommandMenu(EAlign::Left, parent)
-{
-}
+{}
 
 void CEngineMenu::Rebuild(const CEngineList& engines)
 {

@@ -46,8 +46,7 @@ COptionsMenu::COptionsMenu(bool autoHide, QWidget* parent)
     addSeparator();
 
     m_rounding = AddSubmenu(QStringLiteral("Rounding"));
-    fill(m_rounding, NewRadioGroup(),
-         {{"Not", 400}, kSeparator, {"5", 401}, {"10", 402}, {"15", 403}, {"20", 404}});
+    fill(m_rounding, NewRadioGroup(), {{"Not", 400}, kSeparator, {"5", 401}, {"10", 402}, {"15", 403}, {"20", 404}});
 
     // Light schemes first, then dark: the ids are 370 + scheme index, so the
     // menu order is not the id order. "Random" stands outside the radio range
@@ -69,13 +68,21 @@ COptionsMenu::COptionsMenu(bool autoHide, QWidget* parent)
 
     m_transparent = AddSubmenu(QStringLiteral("Transparent"));
     fill(m_transparent, NewRadioGroup(),
-         {{"Not", 390}, kSeparator, {"10%", 391}, {"20%", 392}, {"30%", 393}, {"40%", 394},
-          {"50%", 395}, {"60%", 396}, {"70%", 397}, {"80%", 398}, {"90%", 399}});
+         {{"Not", 390},
+          kSeparator,
+          {"10%", 391},
+          {"20%", 392},
+          {"30%", 393},
+          {"40%", 394},
+          {"50%", 395},
+          {"60%", 396},
+          {"70%", 397},
+          {"80%", 398},
+          {"90%", 399}});
 
     m_buttonView = AddSubmenu(QStringLiteral("Button View"));
     fill(m_buttonView, NewRadioGroup(),
-         {{"Not", 420}, kSeparator, {"Zoom", 421}, {"Arrow 1", 422}, {"Arrow 2", 423},
-          {"Arrow 3", 424}, {"Go", 425}});
+         {{"Not", 420}, kSeparator, {"Zoom", 421}, {"Arrow 1", 422}, {"Arrow 2", 423}, {"Arrow 3", 424}, {"Go", 425}});
 
     AddCommand(this, QStringLiteral("Font..."), kFontCommand);
     AddCommand(this, QStringLiteral("Catalog..."), kCatalogCommand);

@@ -22,7 +22,7 @@ AddressOpener& CurrentOpener()
     return opener;
 }
 
-} // namespace
+}  // namespace
 
 void OpenAddress(const std::string& address)
 {

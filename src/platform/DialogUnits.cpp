@@ -13,13 +13,19 @@ int Scale(int du, int base, int divisor)
     return static_cast<int>(q);
 }
 
-} // namespace
+}  // namespace
 
-int DialogUnitsToPixelsX(int du) { return Scale(du, kDialogBaseUnitX, 4); }
-int DialogUnitsToPixelsY(int du) { return Scale(du, kDialogBaseUnitY, 8); }
+int DialogUnitsToPixelsX(int du)
+{
+    return Scale(du, kDialogBaseUnitX, 4);
+}
+int DialogUnitsToPixelsY(int du)
+{
+    return Scale(du, kDialogBaseUnitY, 8);
+}
 
 QRect DialogRectToPixels(int x, int y, int width, int height)
 {
-    return RectFromEdges(DialogUnitsToPixelsX(x), DialogUnitsToPixelsY(y),
-                         DialogUnitsToPixelsX(x + width), DialogUnitsToPixelsY(y + height));
+    return RectFromEdges(DialogUnitsToPixelsX(x), DialogUnitsToPixelsY(y), DialogUnitsToPixelsX(x + width),
+                         DialogUnitsToPixelsY(y + height));
 }

@@ -23,5 +23,11 @@ inline QRect RectFromEdges(int left, int top, int right, int bottom)
 {
     return QRect(left, top, right - left, bottom - top);
 }
-inline int RightEdge(const QRect& r) { return r.x() + r.width(); }
-inline int BottomEdge(const QRect& r) { return r.y() + r.height(); }
+inline int RightEdge(const QRect& r)
+{
+    return r.x() + r.width();
+}
+inline int BottomEdge(const QRect& r)
+{
+    return r.y() + r.height();
+}

@@ -20,7 +20,7 @@ bool UsesXcb(std::string_view platform)
     return platform.empty() || platform == "xcb" || platform.starts_with("xcb:");
 }
 
-} // namespace
+}  // namespace
 
 void PreferXWayland()
 {
@@ -33,14 +33,12 @@ std::string DisplayProblem()
     if (!UsesXcb(Env("QT_QPA_PLATFORM"))) return {};
 
     const std::string display(Env("DISPLAY"));
-    if (display.empty())
-        return "lumora: no display to show the bar on (DISPLAY is not set)";
+    if (display.empty()) return "lumora: no display to show the bar on (DISPLAY is not set)";
 
     xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
     const bool failed = xcb_connection_has_error(connection) != 0;
     xcb_disconnect(connection);  // also required for a failed connection
-    if (failed)
-        return "lumora: cannot open the X display \"" + display + "\"";
+    if (failed) return "lumora: cannot open the X display \"" + display + "\"";
     return {};
 }
 

@@ -39,7 +39,7 @@ bool KeepIgnored(int number, const struct sigaction& current)
     return number == SIGHUP && current.sa_handler == SIG_IGN;
 }
 
-} // namespace
+}  // namespace
 
 CTerminationSignals::CTerminationSignals(QObject* parent)
     : QObject(parent)

@@ -42,8 +42,7 @@ void AddSkipStates(xcb_connection_t* connection, xcb_window_t window)
     if (state == XCB_ATOM_NONE) return;
 
     std::vector<xcb_atom_t> atoms;
-    const xcb_get_property_cookie_t cookie =
-        xcb_get_property(connection, 0, window, state, XCB_ATOM_ATOM, 0, 1024);
+    const xcb_get_property_cookie_t cookie = xcb_get_property(connection, 0, window, state, XCB_ATOM_ATOM, 0, 1024);
     if (xcb_get_property_reply_t* reply = xcb_get_property_reply(connection, cookie, nullptr)) {
         if (reply->type == XCB_ATOM_ATOM && reply->format == 32) {
             const auto* first = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply));
@@ -52,15 +51,14 @@ void AddSkipStates(xcb_connection_t* connection, xcb_window_t window)
         std::free(reply);
     }
     for (xcb_atom_t atom : wanted)
-        if (atom != XCB_ATOM_NONE && std::find(atoms.begin(), atoms.end(), atom) == atoms.end())
-            atoms.push_back(atom);
+        if (atom != XCB_ATOM_NONE && std::find(atoms.begin(), atoms.end(), atom) == atoms.end()) atoms.push_back(atom);
 
     xcb_change_property(connection, XCB_PROP_MODE_REPLACE, window, state, XCB_ATOM_ATOM, 32,
                         static_cast<std::uint32_t>(atoms.size()), atoms.data());
     xcb_flush(connection);
 }
 
-} // namespace
+}  // namespace
 
 void MakeDockWindow(QWidget* window)
 {
@@ -72,6 +70,5 @@ void MakeDockWindow(QWidget* window)
     window->setAttribute(Qt::WA_X11NetWmWindowTypeDock);
 
     const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (x11 && x11->connection())
-        AddSkipStates(x11->connection(), static_cast<xcb_window_t>(id));
+    if (x11 && x11->connection()) AddSkipStates(x11->connection(), static_cast<xcb_window_t>(id));
 }

@@ -14,7 +14,8 @@ namespace {
 // kernel for one huge copy.
 constexpr std::size_t kChunk = 4096;
 
-bool WriteAll(int fd, const std::uint8_t* data, std::size_t size) {
+bool WriteAll(int fd, const std::uint8_t* data, std::size_t size)
+{
     while (size > 0) {
         const std::size_t piece = size < kChunk ? size : kChunk;
         const ssize_t n = ::write(fd, data, piece);
@@ -31,7 +32,8 @@ bool WriteAll(int fd, const std::uint8_t* data, std::size_t size) {
 
 // A symbolic link is followed, so that the file it points at is replaced
 // rather than the link itself.
-std::string ResolveTarget(const std::string& path) {
+std::string ResolveTarget(const std::string& path)
+{
     struct stat st {};
     if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
     char* real = ::realpath(path.c_str(), nullptr);
@@ -41,14 +43,16 @@ std::string ResolveTarget(const std::string& path) {
     return resolved;
 }
 
-std::string FolderOf(const std::string& path) {
+std::string FolderOf(const std::string& path)
+{
     const auto slash = path.find_last_of('/');
     if (slash == std::string::npos) return ".";
     if (slash == 0) return "/";
     return path.substr(0, slash);
 }
 
-void SyncFolder(const std::string& folder) {
+void SyncFolder(const std::string& folder)
+{
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return;
     ::fsync(fd);  // best effort: the rename itself has already happened
@@ -57,7 +61,8 @@ void SyncFolder(const std::string& folder) {
 
 }  // namespace
 
-bool WriteFileAtomically(const std::string& path, const std::uint8_t* data, std::size_t size) {
+bool WriteFileAtomically(const std::string& path, const std::uint8_t* data, std::size_t size)
+{
     if (path.empty() || path.back() == '/') return false;
     const std::string target = ResolveTarget(path);
 

@@ -17,21 +17,27 @@ constexpr std::uint64_t kMaxLongLength = 0x7FFFFFFF;
 // bytes left, so a damaged file can only fail, never overrun.
 class CReader {
 public:
-    CReader(const std::uint8_t* data, std::size_t size) : m_p(data), m_left(data ? size : 0) {}
+    CReader(const std::uint8_t* data, std::size_t size)
+        : m_p(data),
+          m_left(data ? size : 0)
+    {}
 
-    bool Byte(std::uint8_t& v) {
+    bool Byte(std::uint8_t& v)
+    {
         if (m_left < 1) return false;
         v = *m_p++;
         --m_left;
         return true;
     }
-    bool U16(std::uint16_t& v) {
+    bool U16(std::uint16_t& v)
+    {
         std::uint64_t x;
         if (!Little(2, x)) return false;
         v = static_cast<std::uint16_t>(x);
         return true;
     }
-    bool U32(std::uint32_t& v) {
+    bool U32(std::uint32_t& v)
+    {
         std::uint64_t x;
         if (!Little(4, x)) return false;
         v = static_cast<std::uint32_t>(x);
@@ -40,7 +46,8 @@ public:
     bool U64(std::uint64_t& v) { return Little(8, v); }
 
     // Hands out the next n bytes in place.
-    bool Take(std::uint64_t n, const std::uint8_t*& out) {
+    bool Take(std::uint64_t n, const std::uint8_t*& out)
+    {
         if (n > m_left) return false;
         out = m_p;
         m_p += n;
@@ -49,7 +56,8 @@ public:
     }
 
 private:
-    bool Little(std::size_t width, std::uint64_t& v) {
+    bool Little(std::size_t width, std::uint64_t& v)
+    {
         if (m_left < width) return false;
         v = 0;
         for (std::size_t i = 0; i < width; ++i) v |= std::uint64_t{m_p[i]} << (8 * i);
@@ -64,7 +72,8 @@ private:
 
 // Reads a length prefix. Each escape value (all bits set) moves on to the
 // next wider form; the marker may appear once, right after the first byte.
-bool ReadLength(CReader& in, std::uint64_t& length, bool& wide) {
+bool ReadLength(CReader& in, std::uint64_t& length, bool& wide)
+{
     wide = false;
     std::uint8_t b;
     if (!in.Byte(b)) return false;
@@ -101,7 +110,8 @@ bool ReadLength(CReader& in, std::uint64_t& length, bool& wide) {
     return true;
 }
 
-void AppendUtf8(std::string& out, std::uint32_t cp) {
+void AppendUtf8(std::string& out, std::uint32_t cp)
+{
     if (cp < 0x80) {
         out.push_back(static_cast<char>(cp));
     } else if (cp < 0x800) {
@@ -120,7 +130,8 @@ void AppendUtf8(std::string& out, std::uint32_t cp) {
 }
 
 // UTF-16LE to UTF-8; a surrogate without its partner becomes U+FFFD.
-void Utf16ToUtf8(const std::uint8_t* p, std::size_t units, std::string& out) {
+void Utf16ToUtf8(const std::uint8_t* p, std::size_t units, std::string& out)
+{
     constexpr std::uint32_t kReplacement = 0xFFFD;
     out.clear();
     out.reserve(units);
@@ -139,7 +150,8 @@ void Utf16ToUtf8(const std::uint8_t* p, std::size_t units, std::string& out) {
     }
 }
 
-bool ReadString(CReader& in, std::string& out) {
+bool ReadString(CReader& in, std::string& out)
+{
     std::uint64_t length;
     bool wide;
     if (!ReadLength(in, length, wide)) return false;
@@ -148,22 +160,25 @@ bool ReadString(CReader& in, std::string& out) {
     const std::uint64_t bytes = wide ? 2 * length : length;
     const std::uint8_t* chars;
     if (!in.Take(bytes, chars)) return false;
-    if (wide) Utf16ToUtf8(chars, static_cast<std::size_t>(length), out);
-    else out.assign(reinterpret_cast<const char*>(chars), static_cast<std::size_t>(bytes));
+    if (wide)
+        Utf16ToUtf8(chars, static_cast<std::size_t>(length), out);
+    else
+        out.assign(reinterpret_cast<const char*>(chars), static_cast<std::size_t>(bytes));
     return true;
 }
 
-bool ReadRecord(CReader& in, SSearch& r) {
+bool ReadRecord(CReader& in, SSearch& r)
+{
     std::uint8_t selected;
     std::uint32_t extra;
     if (!in.Byte(selected) || !in.U32(extra)) return false;
     r.selected = selected != 0;
     r.extra = static_cast<std::int32_t>(extra);
-    return ReadString(in, r.abbreviation) && ReadString(in, r.group) && ReadString(in, r.name) &&
-           ReadString(in, r.url);
+    return ReadString(in, r.abbreviation) && ReadString(in, r.group) && ReadString(in, r.name) && ReadString(in, r.url);
 }
 
-std::size_t PrefixSize(std::uint64_t n) {
+std::size_t PrefixSize(std::uint64_t n)
+{
     if (n < 0xFF) return 1;
     if (n < 0xFFFE) return 3;
     if (n < 0xFFFFFFFF) return 7;
@@ -172,15 +187,19 @@ std::size_t PrefixSize(std::uint64_t n) {
 
 class CWriter {
 public:
-    explicit CWriter(std::uint8_t* p) : m_p(p) {}
+    explicit CWriter(std::uint8_t* p)
+        : m_p(p)
+    {}
 
     void Byte(std::uint8_t v) { *m_p++ = v; }
-    void Little(std::uint64_t v, std::size_t width) {
+    void Little(std::uint64_t v, std::size_t width)
+    {
         for (std::size_t i = 0; i < width; ++i) *m_p++ = static_cast<std::uint8_t>(v >> (8 * i));
     }
     // Always the 8-bit form; 0xFFFE is skipped as a 2-byte length because the
     // reader takes it for the 16-bit marker.
-    void String(const std::string& s) {
+    void String(const std::string& s)
+    {
         const std::uint64_t n = s.size();
         if (n < 0xFF) {
             Byte(static_cast<std::uint8_t>(n));
@@ -205,11 +224,15 @@ private:
     std::uint8_t* m_p;
 };
 
-std::size_t StringSize(const std::string& s) { return PrefixSize(s.size()) + s.size(); }
+std::size_t StringSize(const std::string& s)
+{
+    return PrefixSize(s.size()) + s.size();
+}
 
 }  // namespace
 
-bool ReadCatalog(const std::uint8_t* data, std::size_t size, CEngineList& engines) {
+bool ReadCatalog(const std::uint8_t* data, std::size_t size, CEngineList& engines)
+{
     engines.RemoveAll();
     CReader in(data, size);
     std::uint32_t raw;
@@ -228,11 +251,11 @@ bool ReadCatalog(const std::uint8_t* data, std::size_t size, CEngineList& engine
     return true;
 }
 
-std::vector<std::uint8_t> WriteCatalog(const CEngineList& engines) {
+std::vector<std::uint8_t> WriteCatalog(const CEngineList& engines)
+{
     std::size_t total = 4;
     for (const SSearch& r : engines)
-        total += 1 + 4 + StringSize(r.abbreviation) + StringSize(r.group) + StringSize(r.name) +
-                 StringSize(r.url);
+        total += 1 + 4 + StringSize(r.abbreviation) + StringSize(r.group) + StringSize(r.name) + StringSize(r.url);
     std::vector<std::uint8_t> image(total);
     CWriter out(image.data());
     out.Little(static_cast<std::uint32_t>(engines.Count()), 4);
@@ -247,21 +270,21 @@ std::vector<std::uint8_t> WriteCatalog(const CEngineList& engines) {
     return image;
 }
 
-bool LoadCatalog(const std::string& path, CEngineList& engines) {
+bool LoadCatalog(const std::string& path, CEngineList& engines)
+{
     std::vector<std::uint8_t> image;
     switch (ReadFile(path, image)) {
-    case EReadFile::CannotOpen:
-        return false;  // the list stays as it was
+    case EReadFile::CannotOpen: return false;  // the list stays as it was
     case EReadFile::ReadFailed:
         engines.RemoveAll();  // as for a damaged file
         return false;
-    case EReadFile::Read:
-        break;
+    case EReadFile::Read: break;
     }
     return ReadCatalog(image.data(), image.size(), engines);
 }
 
-bool SaveCatalog(const std::string& path, const CEngineList& engines) {
+bool SaveCatalog(const std::string& path, const CEngineList& engines)
+{
     const std::vector<std::uint8_t> image = WriteCatalog(engines);
     return WriteFileAtomically(path, image.data(), image.size());
 }

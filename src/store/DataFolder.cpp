@@ -9,7 +9,8 @@
 
 namespace {
 
-std::string HomeFolder() {
+std::string HomeFolder()
+{
     if (const char* home = std::getenv("HOME"); home && *home) return home;
     if (const passwd* pw = ::getpwuid(::getuid()); pw && pw->pw_dir) return pw->pw_dir;
     return {};
@@ -17,13 +18,15 @@ std::string HomeFolder() {
 
 }  // namespace
 
-std::string GetAppDataPath(const std::string& suffix) {
+std::string GetAppDataPath(const std::string& suffix)
+{
     // A relative XDG_CONFIG_HOME is invalid and must be ignored.
     if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && xdg[0] == '/') return xdg + suffix;
     return HomeFolder() + "/.config" + suffix;
 }
 
-void CreateDataFolder() {
+void CreateDataFolder()
+{
     std::string folder = GetAppDataPath(kDataFolderSuffix);
     // Some library versions report an error for a trailing separator.
     while (folder.size() > 1 && folder.back() == '/') folder.pop_back();

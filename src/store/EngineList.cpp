@@ -5,7 +5,8 @@
 
 namespace {
 
-void CheckIndex(std::int32_t i, std::size_t size) {
+void CheckIndex(std::int32_t i, std::size_t size)
+{
     if (i < 0 || static_cast<std::size_t>(i) >= size) {
         throw std::invalid_argument("engine list index " + std::to_string(i) + " out of range");
     }
@@ -13,19 +14,25 @@ void CheckIndex(std::int32_t i, std::size_t size) {
 
 }  // namespace
 
-std::int32_t CEngineList::Count() const { return static_cast<std::int32_t>(m_records.size()); }
+std::int32_t CEngineList::Count() const
+{
+    return static_cast<std::int32_t>(m_records.size());
+}
 
-SSearch& CEngineList::At(std::int32_t i) {
+SSearch& CEngineList::At(std::int32_t i)
+{
     CheckIndex(i, m_records.size());
     return m_records[static_cast<std::size_t>(i)];
 }
 
-const SSearch& CEngineList::At(std::int32_t i) const {
+const SSearch& CEngineList::At(std::int32_t i) const
+{
     CheckIndex(i, m_records.size());
     return m_records[static_cast<std::size_t>(i)];
 }
 
-void CEngineList::SetCount(std::int32_t n) {
+void CEngineList::SetCount(std::int32_t n)
+{
     if (n < 0) throw std::invalid_argument("negative engine list count");
     if (n == 0) {
         std::vector<SSearch>().swap(m_records);  // releases the storage too
@@ -35,16 +42,21 @@ void CEngineList::SetCount(std::int32_t n) {
     m_records.resize(static_cast<std::size_t>(n));
 }
 
-void CEngineList::Append(const SSearch& record) {
+void CEngineList::Append(const SSearch& record)
+{
     // Copy first: `record` may live in this list, and a failed copy must leave
     // the list as it was.
     SSearch copy = record;
     m_records.push_back(std::move(copy));
 }
 
-void CEngineList::RemoveAll() { SetCount(0); }
+void CEngineList::RemoveAll()
+{
+    SetCount(0);
+}
 
-void CEngineList::CopyFrom(const CEngineList& other) {
+void CEngineList::CopyFrom(const CEngineList& other)
+{
     if (&other == this) return;
     std::vector<SSearch> copy = other.m_records;
     m_records.swap(copy);

@@ -15,7 +15,8 @@ constexpr std::size_t kUnknownSizeStart = 64 * 1024;
 
 }  // namespace
 
-EReadFile ReadFile(const std::string& path, std::vector<std::uint8_t>& bytes, std::size_t maxBytes) {
+EReadFile ReadFile(const std::string& path, std::vector<std::uint8_t>& bytes, std::size_t maxBytes)
+{
     bytes.clear();
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return EReadFile::CannotOpen;

@@ -46,7 +46,8 @@ constexpr std::int32_t kMaxEngineIndex = 50;
 // The smallest part of the bar that must stay on the desktop.
 constexpr int kMinVisible = 50;
 
-void PutInt32(SettingsImage& image, std::size_t at, std::int32_t value) {
+void PutInt32(SettingsImage& image, std::size_t at, std::int32_t value)
+{
     const auto u = static_cast<std::uint32_t>(value);
     image[at] = static_cast<std::uint8_t>(u);
     image[at + 1] = static_cast<std::uint8_t>(u >> 8);
@@ -54,29 +55,34 @@ void PutInt32(SettingsImage& image, std::size_t at, std::int32_t value) {
     image[at + 3] = static_cast<std::uint8_t>(u >> 24);
 }
 
-std::int32_t GetInt32(const SettingsImage& image, std::size_t at) {
+std::int32_t GetInt32(const SettingsImage& image, std::size_t at)
+{
     const std::uint32_t u = std::uint32_t{image[at]} | std::uint32_t{image[at + 1]} << 8 |
                             std::uint32_t{image[at + 2]} << 16 | std::uint32_t{image[at + 3]} << 24;
     return static_cast<std::int32_t>(u);
 }
 
 template <std::size_t N>
-void PutBytes(SettingsImage& image, std::size_t at, const std::array<std::uint8_t, N>& bytes) {
+void PutBytes(SettingsImage& image, std::size_t at, const std::array<std::uint8_t, N>& bytes)
+{
     std::copy(bytes.begin(), bytes.end(), image.begin() + static_cast<std::ptrdiff_t>(at));
 }
 
 template <std::size_t N>
-void GetBytes(const SettingsImage& image, std::size_t at, std::array<std::uint8_t, N>& bytes) {
+void GetBytes(const SettingsImage& image, std::size_t at, std::array<std::uint8_t, N>& bytes)
+{
     std::copy_n(image.begin() + static_cast<std::ptrdiff_t>(at), N, bytes.begin());
 }
 
-void KeepInRange(std::int32_t& field, std::int32_t max, std::int32_t fallback) {
+void KeepInRange(std::int32_t& field, std::int32_t max, std::int32_t fallback)
+{
     if (field < 0 || field > max) field = fallback;
 }
 
 // Puts the position back on the desktop and replaces level and style values
 // that would index outside the tables that use them.
-void Repair(SSettings& s, int desktopWidth, int barWidth) {
+void Repair(SSettings& s, int desktopWidth, int barWidth)
+{
     // Widened so that a tiny or negative desktop width cannot overflow.
     const long long lastLeft = static_cast<long long>(desktopWidth) - kMinVisible;
     if (s.barLeft < 0 || s.barLeft > lastLeft) s.barLeft = CenterOnDesktop(desktopWidth, barWidth);
@@ -90,18 +96,21 @@ void Repair(SSettings& s, int desktopWidth, int barWidth) {
 
 }  // namespace
 
-std::string SSettings::FaceName() const {
+std::string SSettings::FaceName() const
+{
     const auto end = std::find(faceName.begin(), faceName.end(), '\0');
     return std::string(faceName.begin(), end);
 }
 
-void SSettings::SetFaceName(const std::string& face) {
+void SSettings::SetFaceName(const std::string& face)
+{
     faceName.fill('\0');
     const std::size_t n = std::min(face.size(), faceName.size() - 1);
     std::copy_n(face.begin(), n, faceName.begin());
 }
 
-SettingsImage EncodeSettings(const SSettings& s) {
+SettingsImage EncodeSettings(const SSettings& s)
+{
     SettingsImage image{};
     PutBytes(image, kOffReserved1, s.reserved1);
     for (std::size_t i = 0; i < s.faceName.size(); ++i)
@@ -123,11 +132,11 @@ SettingsImage EncodeSettings(const SSettings& s) {
     return image;
 }
 
-SSettings DecodeSettings(const SettingsImage& image) {
+SSettings DecodeSettings(const SettingsImage& image)
+{
     SSettings s;
     GetBytes(image, kOffReserved1, s.reserved1);
-    for (std::size_t i = 0; i < s.faceName.size(); ++i)
-        s.faceName[i] = static_cast<char>(image[kOffFaceName + i]);
+    for (std::size_t i = 0; i < s.faceName.size(); ++i) s.faceName[i] = static_cast<char>(image[kOffFaceName + i]);
     s.fontHeight = GetInt32(image, kOffFontHeight);
     s.fontWeightFlag = image[kOffFontWeightFlag];
     s.fontItalic = image[kOffFontItalic];
@@ -145,11 +154,13 @@ SSettings DecodeSettings(const SettingsImage& image) {
     return s;
 }
 
-int CenterOnDesktop(int desktopWidth, int width) {
+int CenterOnDesktop(int desktopWidth, int width)
+{
     return desktopWidth / 2 - width / 2;
 }
 
-void SetDefaultSettings(SSettings& s, int desktopWidth, int barWidth) {
+void SetDefaultSettings(SSettings& s, int desktopWidth, int barWidth)
+{
     CreateDataFolder();
     s = SSettings{};  // reserved areas, padding and engineIndex all zero
     s.autoHide = 1;
@@ -165,8 +176,8 @@ void SetDefaultSettings(SSettings& s, int desktopWidth, int barWidth) {
     s.fontHeight = kDefaultFontHeight;
 }
 
-bool ParseSettings(const std::uint8_t* data, std::size_t size, SSettings& s, int desktopWidth,
-                   int barWidth) {
+bool ParseSettings(const std::uint8_t* data, std::size_t size, SSettings& s, int desktopWidth, int barWidth)
+{
     // A short file is treated as unreadable: half a record is worse than the defaults.
     if (data == nullptr || size < kSettingsSize) return false;
     SettingsImage image;
@@ -177,14 +188,16 @@ bool ParseSettings(const std::uint8_t* data, std::size_t size, SSettings& s, int
     return true;
 }
 
-bool LoadSettings(const std::string& path, SSettings& s, int desktopWidth, int barWidth) {
+bool LoadSettings(const std::string& path, SSettings& s, int desktopWidth, int barWidth)
+{
     // Only the first kSettingsSize bytes count; anything behind them is ignored.
     std::vector<std::uint8_t> image;
     return ReadFile(path, image, kSettingsSize) == EReadFile::Read &&
            ParseSettings(image.data(), image.size(), s, desktopWidth, barWidth);
 }
 
-bool SaveSettings(const std::string& path, SSettings s) {
+bool SaveSettings(const std::string& path, SSettings s)
+{
     const SettingsImage image = EncodeSettings(s);
     return WriteFileAtomically(path, image.data(), image.size());
 }

@@ -12,7 +12,7 @@ inline constexpr std::size_t kSettingsSize = 308;
 // EncodeSettings/DecodeSettings, never by the struct's layout.
 struct SSettings {
     std::array<std::uint8_t, 128> reserved1{};
-    std::array<char, 128> faceName{};   // NUL-terminated 8-bit text
+    std::array<char, 128> faceName{};  // NUL-terminated 8-bit text
     std::int32_t fontHeight = 0;
     std::uint8_t fontWeightFlag = 0;
     std::uint8_t fontItalic = 0;
@@ -30,8 +30,8 @@ struct SSettings {
 
     bool operator==(const SSettings&) const = default;
 
-    std::string FaceName() const;              // up to the first NUL
-    void SetFaceName(const std::string& face); // cut to 127 bytes, rest zeroed
+    std::string FaceName() const;               // up to the first NUL
+    void SetFaceName(const std::string& face);  // cut to 127 bytes, rest zeroed
 };
 
 using SettingsImage = std::array<std::uint8_t, kSettingsSize>;
@@ -54,8 +54,7 @@ bool LoadSettings(const std::string& path, SSettings& s, int desktopWidth, int b
 // The checks of LoadSettings on a file image already in memory: false (record
 // untouched) when shorter than kSettingsSize, else the first kSettingsSize
 // bytes are decoded into `s` and repaired.
-bool ParseSettings(const std::uint8_t* data, std::size_t size, SSettings& s, int desktopWidth,
-                   int barWidth);
+bool ParseSettings(const std::uint8_t* data, std::size_t size, SSettings& s, int desktopWidth, int barWidth);
 
 // Writes the 308-byte image atomically; false (old file untouched) on failure.
 bool SaveSettings(const std::string& path, SSettings s);

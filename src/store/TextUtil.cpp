@@ -2,7 +2,8 @@
 
 #include <cstdio>
 
-std::string FormatNumber(double value) {
+std::string FormatNumber(double value)
+{
     // Fixed point with precision 0: rounded to the nearest whole number the
     // way printf rounds (ties to even), a leading minus, no digit grouping.
     const int length = std::snprintf(nullptr, 0, "%.0f", value);
@@ -13,14 +14,16 @@ std::string FormatNumber(double value) {
     return text;
 }
 
-bool HasText(const std::string& text) {
+bool HasText(const std::string& text)
+{
     for (const char c : text) {
         if (c != ' ' && c != '\n' && c != '\r' && c != '\0') return true;
     }
     return false;
 }
 
-std::string ToLowerAscii(std::string text) {
+std::string ToLowerAscii(std::string text)
+{
     for (char& c : text) {
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     }

@@ -68,10 +68,7 @@ protected:
 
     static QPoint Middle(const QRect& r) { return QPoint(r.x() + r.width() / 2, r.y() + r.height() / 2); }
 
-    static int NarrowWidth(const CLumoraDlg& bar)
-    {
-        return bar.m_editRect.width() - bar.m_optionsBox.width() + 5;
-    }
+    static int NarrowWidth(const CLumoraDlg& bar) { return bar.m_editRect.width() - bar.m_optionsBox.width() + 5; }
 
     TempConfigHome m_home;
 };
@@ -103,8 +100,7 @@ TEST_F(BarAppearanceTest, OutOfRangeSchemeIsStoredAndLeavesTheColours)
 {
     CLumoraDlg bar;
     bar.OnCommand(kFirstSchemeCommand + 5);
-    const QColor back = bar.m_backColor, box = bar.m_boxColor, line = bar.m_lineColor,
-                 text = bar.m_textColor;
+    const QColor back = bar.m_backColor, box = bar.m_boxColor, line = bar.m_lineColor, text = bar.m_textColor;
 
     for (int scheme : {12, -1, 9}) {
         bar.ApplyColorScheme(scheme);
@@ -199,7 +195,7 @@ TEST_F(BarAppearanceTest, ButtonViewSetsTheEditWidthAndRepaintsTheSearchBoxOnly)
         bool full;
     };
     // Not twice stays wide, Not to Go narrows, Go to Arrow 1 keeps the width.
-    const Step steps[] = {{kViewNot, true},  {kViewNot, true},   {kViewGo, false},
+    const Step steps[] = {{kViewNot, true},     {kViewNot, true},   {kViewGo, false},
                           {kViewArrow1, false}, {kViewZoom, false}, {kViewNot, true}};
     for (const Step& step : steps) {
         SCOPED_TRACE(step.view);
@@ -211,8 +207,7 @@ TEST_F(BarAppearanceTest, ButtonViewSetsTheEditWidthAndRepaintsTheSearchBoxOnly)
         EXPECT_EQ(bar.m_query->geometry(),
                   QRect(bar.m_editRect.topLeft(),
                         QSize(step.full ? bar.m_editRect.width() : NarrowWidth(bar), bar.m_editRect.height())));
-        EXPECT_EQ(Marked(bar, kFirstButtonViewCommand, kLastButtonViewCommand),
-                  kFirstButtonViewCommand + step.view);
+        EXPECT_EQ(Marked(bar, kFirstButtonViewCommand, kLastButtonViewCommand), kFirstButtonViewCommand + step.view);
 
         ASSERT_TRUE(QTest::qWaitFor([&] { return recorder.paints > 0; }, 5000));
         EXPECT_TRUE(recorder.painted.contains(bar.m_searchBox));
@@ -287,4 +282,4 @@ TEST_F(BarAppearanceTest, EngineNameAndHoverComeFromTheBar)
     EXPECT_EQ(At(image, border), bar.m_lineColor);
 }
 
-} // namespace
+}  // namespace

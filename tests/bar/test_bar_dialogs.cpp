@@ -32,11 +32,13 @@ TEST_F(BarDialogsTest, CatalogCancelLeavesTheListAndTheMenu)
     const auto menuBefore = Describe(bar.m_engineMenu);
 
     bool opened = false;
-    OnNextDialog<CCatalogDlg>([&](CCatalogDlg* catalog) {
-        opened = true;
-        catalog->OnUncheckAll();
-        catalog->reject();
-    }, &bar);
+    OnNextDialog<CCatalogDlg>(
+        [&](CCatalogDlg* catalog) {
+            opened = true;
+            catalog->OnUncheckAll();
+            catalog->reject();
+        },
+        &bar);
     bar.OnCommand(kCatalogCommand);
 
     EXPECT_TRUE(opened);
@@ -48,10 +50,12 @@ TEST_F(BarDialogsTest, CatalogCancelLeavesTheListAndTheMenu)
 TEST_F(BarDialogsTest, EditFromTheEngineMenuOpensTheCatalogAndOkRebuildsTheMenu)
 {
     CLumoraDlg bar;
-    OnNextDialog<CCatalogDlg>([&](CCatalogDlg* catalog) {
-        catalog->OnUncheckAll();
-        catalog->OnOk();
-    }, &bar);
+    OnNextDialog<CCatalogDlg>(
+        [&](CCatalogDlg* catalog) {
+            catalog->OnUncheckAll();
+            catalog->OnOk();
+        },
+        &bar);
     bar.OnCommand(kEditCatalogCommand);
 
     ASSERT_EQ(bar.m_engines.Count(), 79);
@@ -66,10 +70,12 @@ TEST_F(BarDialogsTest, EditFromTheEngineMenuOpensTheCatalogAndOkRebuildsTheMenu)
 TEST_F(BarDialogsTest, CatalogOkKeepsTheOrderTheDialogLeft)
 {
     CLumoraDlg bar;
-    OnNextDialog<CCatalogDlg>([&](CCatalogDlg* catalog) {
-        catalog->Sort(0);  // by name, ascending
-        catalog->OnOk();
-    }, &bar);
+    OnNextDialog<CCatalogDlg>(
+        [&](CCatalogDlg* catalog) {
+            catalog->Sort(0);  // by name, ascending
+            catalog->OnOk();
+        },
+        &bar);
     bar.OnCommand(kCatalogCommand);
 
     EXPECT_EQ(bar.m_engines.At(0).name, "About");
@@ -83,10 +89,12 @@ TEST_F(BarDialogsTest, AboutOpensFromTheHelpMenu)
 {
     CLumoraDlg bar;
     bool opened = false;
-    OnNextDialog<CAboutDlg>([&](CAboutDlg* about) {
-        opened = true;
-        about->accept();
-    }, &bar);
+    OnNextDialog<CAboutDlg>(
+        [&](CAboutDlg* about) {
+            opened = true;
+            about->accept();
+        },
+        &bar);
     bar.OnCommand(kAboutCommand);
     EXPECT_TRUE(opened);
 }

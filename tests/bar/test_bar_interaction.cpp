@@ -1,12 +1,12 @@
 // The bar's interaction on the offscreen platform: menus wired to the bar,
 // every command's effect, the click areas, dragging, auto hide and its
 // timers, F1 and the font dialog.
+#include "app/ProductLinks.h"
 #include "bar/CursorBlink.h"
 #include "bar/LumoraDlg.h"
 #include "common/AddressRecorder.h"
 #include "common/TempConfigHome.h"
 #include "dialogs/DialogTestKit.h"
-#include "app/ProductLinks.h"
 #include "engines/Catalog.h"
 #include "engines/EngineMenuModel.h"
 #include "menus/Commands.h"
@@ -56,7 +56,8 @@ SSearch Engine(const std::string& name, const std::string& abbreviation, bool se
 // still open. Returns false if no popup opened within the deadline.
 class PopupDriver {
 public:
-    explicit PopupDriver(std::function<void(QMenu*)> whileOpen) : m_whileOpen(std::move(whileOpen))
+    explicit PopupDriver(std::function<void(QMenu*)> whileOpen)
+        : m_whileOpen(std::move(whileOpen))
     {
         m_timer.setInterval(10);
         QObject::connect(&m_timer, &QTimer::timeout, [this] { Check(); });
@@ -176,8 +177,8 @@ TEST_F(BarInteractionTest, EveryOptionCommandSetsItsOptionAndItsMark)
     };
     auto marksIn = [](const CLumoraDlg& bar, int first, int last) {
         Ids ids;
-        const QMenu* menu = first == 300 ? static_cast<const QMenu*>(bar.m_engineMenu)
-                                         : static_cast<const QMenu*>(bar.m_optionsMenu);
+        const QMenu* menu =
+            first == 300 ? static_cast<const QMenu*>(bar.m_engineMenu) : static_cast<const QMenu*>(bar.m_optionsMenu);
         for (int id : Marks(menu))
             if (id >= first && id <= last) ids.push_back(id);
         return ids;
@@ -214,8 +215,7 @@ TEST_F(BarInteractionTest, HelpEntriesOpenTheirPagesAndContactFormNothing)
 {
     CLumoraDlg bar;
     const SSettings before = bar.m_settings;
-    for (int id : {kHelpTopicsCommand, kCheckUpdateCommand, kHomePageCommand, kContactFormCommand})
-        bar.OnCommand(id);
+    for (int id : {kHelpTopicsCommand, kCheckUpdateCommand, kHomePageCommand, kContactFormCommand}) bar.OnCommand(id);
     EXPECT_EQ(m_opened.Addresses(), (std::vector<std::string>{kHelpPageAddress, kHomePageAddress, kHomePageAddress}));
     EXPECT_EQ(bar.m_settings, before);
 }
@@ -459,7 +459,9 @@ TEST_F(BarInteractionTest, ShowBarSlidesInFivePixelStepsAndSwapsThePolls)
     std::vector<int> tops;
     class MoveRecorder : public QObject {
     public:
-        explicit MoveRecorder(std::vector<int>& tops) : m_tops(tops) {}
+        explicit MoveRecorder(std::vector<int>& tops)
+            : m_tops(tops)
+        {}
         bool eventFilter(QObject*, QEvent* event) override
         {
             if (event->type() == QEvent::Move) m_tops.push_back(static_cast<QMoveEvent*>(event)->pos().y());
@@ -727,4 +729,4 @@ TEST(CursorBlinkPause, StopsAfterTheIdleSpellAndStartsAgainOnInput)
     EXPECT_EQ(QApplication::cursorFlashTime(), flashTime);
 }
 
-} // namespace
+}  // namespace

@@ -66,7 +66,10 @@ QImage Paint(const SBarPaintState& s, int scale = 1)
     return image;
 }
 
-QColor At(const QImage& image, int x, int y) { return image.pixelColor(x, y); }
+QColor At(const QImage& image, int x, int y)
+{
+    return image.pixelColor(x, y);
+}
 
 // Search box G of the reference layout.
 constexpr int Gx = 175;
@@ -79,7 +82,7 @@ constexpr int Gy = 29;
 TEST(BarLookTables, SchemesByIndexWithTheirCommands)
 {
     ASSERT_EQ(ColorSchemes().size(), 9u);
-    const char* labels[] = {"Blue Light",    "Blue Dark",    "Green Light", "Green Dark", "Sulphur Light",
+    const char* labels[] = {"Blue Light",   "Blue Dark",    "Green Light", "Green Dark", "Sulphur Light",
                             "Sulphur Dark", "Yellow Light", "Gray Light",  "Gray Dark"};
     for (int i = 0; i < 9; ++i) {
         const SColorScheme* s = FindColorScheme(i);
@@ -153,8 +156,8 @@ TEST(BarLookShapes, RoundRectsAreSymmetricAndOutlinedByTheirBorderPixels)
         for (int d : {0, 5, 8, 11, 14, 26, 500}) {
             const Pixels fill = ToSet(RoundRectFill(box, d, d));
             const Pixels outline = ToSet(RoundRectOutline(box, d, d));
-            SCOPED_TRACE(testing::Message() << "box " << box.x() << "," << box.y() << " "
-                                            << box.width() << "x" << box.height() << " d " << d);
+            SCOPED_TRACE(testing::Message() << "box " << box.x() << "," << box.y() << " " << box.width() << "x"
+                                            << box.height() << " d " << d);
             ASSERT_FALSE(fill.empty());
             for (auto [x, y] : fill) {
                 ASSERT_TRUE(box.contains(x, y));
@@ -162,8 +165,8 @@ TEST(BarLookShapes, RoundRectsAreSymmetricAndOutlinedByTheirBorderPixels)
                 EXPECT_TRUE(fill.count({box.left() + box.right() - x, y}));
                 EXPECT_TRUE(fill.count({x, box.top() + box.bottom() - y}));
                 // The outline is exactly the pixels with a side on the outside.
-                const bool border = !fill.count({x - 1, y}) || !fill.count({x + 1, y}) ||
-                                    !fill.count({x, y - 1}) || !fill.count({x, y + 1});
+                const bool border = !fill.count({x - 1, y}) || !fill.count({x + 1, y}) || !fill.count({x, y - 1}) ||
+                                    !fill.count({x, y + 1});
                 EXPECT_EQ(outline.count({x, y}) == 1, border) << x << "," << y;
             }
             // The shape spans the whole box: its middle row and column reach the edges.
@@ -245,18 +248,18 @@ TEST_P(BarLookScheme, PaintsEachPartInItsColour)
 {
     const SBarPaintState s = ReferenceState(GetParam());
     const QImage image = Paint(s);
-    EXPECT_EQ(At(image, 155, 15), s.backColor);   // between the name and the options box
-    EXPECT_EQ(At(image, 105, 55), s.backColor);   // below the field
-    EXPECT_EQ(At(image, 187, 16), s.boxColor);    // inside the options box
-    EXPECT_EQ(At(image, 187, 10), s.lineColor);   // its top edge
+    EXPECT_EQ(At(image, 155, 15), s.backColor);  // between the name and the options box
+    EXPECT_EQ(At(image, 105, 55), s.backColor);  // below the field
+    EXPECT_EQ(At(image, 187, 16), s.boxColor);   // inside the options box
+    EXPECT_EQ(At(image, 187, 10), s.lineColor);  // its top edge
     EXPECT_EQ(At(image, 100, 40), QColor(Qt::white));
-    EXPECT_EQ(At(image, 100, 29), s.lineColor);   // field, top edge
-    EXPECT_EQ(At(image, 100, 50), s.lineColor);   // field, bottom edge
-    EXPECT_EQ(At(image, 10, 40), s.lineColor);    // field, left edge
-    EXPECT_EQ(At(image, 0, 30), s.lineColor);     // bar outline, left side
-    EXPECT_EQ(At(image, 208, 30), s.lineColor);   // bar outline, right side
-    EXPECT_EQ(At(image, 105, 58), s.lineColor);   // bar outline, bottom
-    EXPECT_EQ(At(image, 10, 29), s.backColor);    // the field's corner is rounded
+    EXPECT_EQ(At(image, 100, 29), s.lineColor);  // field, top edge
+    EXPECT_EQ(At(image, 100, 50), s.lineColor);  // field, bottom edge
+    EXPECT_EQ(At(image, 10, 40), s.lineColor);   // field, left edge
+    EXPECT_EQ(At(image, 0, 30), s.lineColor);    // bar outline, left side
+    EXPECT_EQ(At(image, 208, 30), s.lineColor);  // bar outline, right side
+    EXPECT_EQ(At(image, 105, 58), s.lineColor);  // bar outline, bottom
+    EXPECT_EQ(At(image, 10, 29), s.backColor);   // the field's corner is rounded
 }
 
 INSTANTIATE_TEST_SUITE_P(AllSchemes, BarLookScheme, testing::Range(0, 9));
@@ -294,11 +297,11 @@ TEST(BarLookPaint, ZoomIsAWhiteLensWithAHandle)
     const SBarPaintState s = ReferenceState(1, kViewZoom);
     const QImage image = Paint(s);
     const QColor white(Qt::white);
-    EXPECT_EQ(At(image, Gx + 7, Gy + 8), s.lineColor);    // left of the lens
-    EXPECT_EQ(At(image, Gx + 17, Gy + 8), s.lineColor);   // right
-    EXPECT_EQ(At(image, Gx + 12, Gy + 3), s.lineColor);   // top
-    EXPECT_EQ(At(image, Gx + 12, Gy + 8), white);         // glass
-    EXPECT_EQ(At(image, Gx + 6, Gy + 8), white);          // outside the lens
+    EXPECT_EQ(At(image, Gx + 7, Gy + 8), s.lineColor);   // left of the lens
+    EXPECT_EQ(At(image, Gx + 17, Gy + 8), s.lineColor);  // right
+    EXPECT_EQ(At(image, Gx + 12, Gy + 3), s.lineColor);  // top
+    EXPECT_EQ(At(image, Gx + 12, Gy + 8), white);        // glass
+    EXPECT_EQ(At(image, Gx + 6, Gy + 8), white);         // outside the lens
     EXPECT_EQ(At(image, Gx + 12, Gy + 2), white);
     // The handle at the box's middle column, down to three pixels above
     // the box's bottom edge.
@@ -318,14 +321,25 @@ TEST(BarLookPaint, ArrowsOutlinedFilledAndThick)
         QColor expected;
     };
     const Case cases[] = {
-        {kViewArrow1, {10, 5}, line},   {kViewArrow1, {15, 10}, line}, {kViewArrow1, {10, 15}, line},
-        {kViewArrow1, {10, 10}, line},  {kViewArrow1, {12, 7}, line},  {kViewArrow1, {11, 10}, white},
-        {kViewArrow1, {13, 6}, white},  {kViewArrow1, {16, 10}, white},
-        {kViewArrow2, {11, 10}, line},  {kViewArrow2, {14, 10}, line}, {kViewArrow2, {16, 10}, white},
+        {kViewArrow1, {10, 5}, line},
+        {kViewArrow1, {15, 10}, line},
+        {kViewArrow1, {10, 15}, line},
+        {kViewArrow1, {10, 10}, line},
+        {kViewArrow1, {12, 7}, line},
+        {kViewArrow1, {11, 10}, white},
+        {kViewArrow1, {13, 6}, white},
+        {kViewArrow1, {16, 10}, white},
+        {kViewArrow2, {11, 10}, line},
+        {kViewArrow2, {14, 10}, line},
+        {kViewArrow2, {16, 10}, white},
         {kViewArrow2, {9, 10}, white},
         // Three pixels across the chevron's upper stroke, through (12, 7).
-        {kViewArrow3, {11, 8}, line},   {kViewArrow3, {12, 7}, line},  {kViewArrow3, {13, 6}, line},
-        {kViewArrow3, {10, 9}, white},  {kViewArrow3, {14, 5}, white}, {kViewArrow3, {10, 10}, white},
+        {kViewArrow3, {11, 8}, line},
+        {kViewArrow3, {12, 7}, line},
+        {kViewArrow3, {13, 6}, line},
+        {kViewArrow3, {10, 9}, white},
+        {kViewArrow3, {14, 5}, white},
+        {kViewArrow3, {10, 10}, white},
     };
     for (const Case& c : cases) {
         SBarPaintState s = base;
@@ -435,7 +449,7 @@ TEST(BarLookPaint, NameStartsAfterTwoSpacesAtTheBoxTop)
     ASSERT_LT(left, 1000);
     EXPECT_GE(left, s.engineBox.left() + 4);  // the two spaces
     EXPECT_LE(left, s.engineBox.left() + 16);
-    EXPECT_LE(top, s.engineBox.top() + 5);    // first line from the top, not centred lower
+    EXPECT_LE(top, s.engineBox.top() + 5);  // first line from the top, not centred lower
 }
 
 TEST(BarLookPaint, SharpAtDevicePixelRatioTwo)

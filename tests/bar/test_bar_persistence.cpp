@@ -277,4 +277,4 @@ TEST_F(BarPersistenceTest, TerminationSignalClosesWhatIsOpenThenSavesAndEnds)
     EXPECT_TRUE(fs::exists(CatalogFile()));
 }
 
-} // namespace
+}  // namespace

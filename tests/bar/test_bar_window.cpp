@@ -101,8 +101,7 @@ TEST_F(BarWindowTest, EveryEnterPressSearchesAutoRepeatAndKeypadIncluded)
     Press(field, Qt::Key_Enter, false, Qt::KeypadModifier);
 
     ASSERT_EQ(m_opened.Addresses().size(), 4u);
-    for (const std::string& address : m_opened.Addresses())
-        EXPECT_EQ(address, m_opened.Addresses().front());
+    for (const std::string& address : m_opened.Addresses()) EXPECT_EQ(address, m_opened.Addresses().front());
     EXPECT_EQ(bar.m_query->text(), QStringLiteral("cats"));
 }
 
@@ -159,8 +158,7 @@ TEST_F(BarWindowTest, LayoutFollowsTheTemplate)
         // The edit starts narrow, clear of the search box.
         {"edit control", bar.m_query->geometry(), RectFromEdges(15, 31, 174, 49)},
     };
-    for (const Row& row : rows)
-        EXPECT_EQ(row.actual, row.expected) << row.name;
+    for (const Row& row : rows) EXPECT_EQ(row.actual, row.expected) << row.name;
 }
 
 TEST_F(BarWindowTest, HangsCentredFromTheTopEdge)
@@ -193,4 +191,4 @@ TEST(AppIcon, EverySizeIsRead)
     }
 }
 
-} // namespace
+}  // namespace

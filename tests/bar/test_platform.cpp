@@ -19,8 +19,8 @@ TEST(DialogUnitsTest, RoundsEachEdgeHalvesUp)
         int y;  // du * 13 / 8
     };
     const Case cases[] = {
-        {0, 0, 0},     {1, 2, 2},     {4, 6, 7},     {5, 8, 8},       {133, 200, 216},
-        {140, 210, 228}, {37, 56, 60}, {-1, -1, -2},  {-4, -6, -6},   {-5, -7, -8},
+        {0, 0, 0},       {1, 2, 2},    {4, 6, 7},    {5, 8, 8},    {133, 200, 216},
+        {140, 210, 228}, {37, 56, 60}, {-1, -1, -2}, {-4, -6, -6}, {-5, -7, -8},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(DialogUnitsToPixelsX(c.du), c.x) << c.du;
@@ -89,4 +89,4 @@ TEST(AddressOpenerTest, RecordersNestAndRestore)
     EXPECT_EQ(outer.Addresses(), std::vector<std::string>{"help.chm"});
 }
 
-} // namespace
+}  // namespace

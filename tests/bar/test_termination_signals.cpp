@@ -17,7 +17,10 @@ namespace {
 constexpr std::array<int, 3> kSignals = {SIGTERM, SIGHUP, SIGINT};
 
 std::atomic<int> g_fallbackCalls{0};
-void Fallback(int) { ++g_fallbackCalls; }
+void Fallback(int)
+{
+    ++g_fallbackCalls;
+}
 
 // Each test starts with a counting handler on the three signals, so a signal
 // that is not taken over shows as a count instead of ending the test run.
@@ -72,8 +75,10 @@ TEST_F(TerminationSignalsTest, EachSignalIsReportedOnceOnTheGuiThread)
         Received received;
         Record(watcher, received);
 
-        if (c.fromWorker) std::thread([&c] { std::raise(c.number); }).join();
-        else std::raise(c.number);
+        if (c.fromWorker)
+            std::thread([&c] { std::raise(c.number); }).join();
+        else
+            std::raise(c.number);
 
         EXPECT_TRUE(QTest::qWaitFor([&] { return !received.numbers.empty(); }, 5000));
         Settle();
@@ -144,4 +149,4 @@ TEST_F(TerminationSignalsTest, IgnoredHangupStaysIgnored)
     }
 }
 
-} // namespace
+}  // namespace

@@ -13,8 +13,7 @@ class AddressRecorder {
 public:
     AddressRecorder()
         : m_previous(SetAddressOpener([this](const std::string& address) { m_addresses.push_back(address); }))
-    {
-    }
+    {}
     ~AddressRecorder() { SetAddressOpener(std::move(m_previous)); }
     AddressRecorder(const AddressRecorder&) = delete;
     AddressRecorder& operator=(const AddressRecorder&) = delete;

@@ -12,12 +12,14 @@
 // object and removes the folder afterwards, so no test touches the real home.
 class TempConfigHome {
 public:
-    TempConfigHome() : m_path(MakeFolder()), m_env("XDG_CONFIG_HOME", m_path.c_str()) {}
+    TempConfigHome()
+        : m_path(MakeFolder()),
+          m_env("XDG_CONFIG_HOME", m_path.c_str())
+    {}
     ~TempConfigHome()
     {
         std::error_code ec;
-        std::filesystem::permissions(m_path, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ec);
+        std::filesystem::permissions(m_path, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ec);
         std::filesystem::remove_all(m_path, ec);
     }
     TempConfigHome(const TempConfigHome&) = delete;

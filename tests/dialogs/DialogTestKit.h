@@ -24,8 +24,7 @@
 // Calls `action` with the first visible modal widget other than `outer`, as
 // soon as one is up. Fails the test (and leaves exec() to the caller's own
 // cleanup) if none comes within the deadline.
-inline void OnNextModal(std::function<void(QWidget*)> action, const QWidget* outer = nullptr,
-                        int timeoutMs = 5000)
+inline void OnNextModal(std::function<void(QWidget*)> action, const QWidget* outer = nullptr, int timeoutMs = 5000)
 {
     auto* poll = new QTimer;
     auto deadline = std::make_shared<QDeadlineTimer>(timeoutMs);
@@ -50,15 +49,17 @@ inline void OnNextModal(std::function<void(QWidget*)> action, const QWidget* out
 template <class T>
 void OnNextDialog(std::function<void(T*)> action, const QWidget* outer = nullptr)
 {
-    OnNextModal([action = std::move(action)](QWidget* modal) {
-        if (T* dialog = qobject_cast<T*>(modal)) {
-            action(dialog);
-            return;
-        }
-        ADD_FAILURE() << "a " << modal->metaObject()->className() << " came up instead of a "
-                      << T::staticMetaObject.className();
-        modal->close();
-    }, outer);
+    OnNextModal(
+        [action = std::move(action)](QWidget* modal) {
+            if (T* dialog = qobject_cast<T*>(modal)) {
+                action(dialog);
+                return;
+            }
+            ADD_FAILURE() << "a " << modal->metaObject()->className() << " came up instead of a "
+                          << T::staticMetaObject.className();
+            modal->close();
+        },
+        outer);
 }
 
 // What a message box showed before the test closed it.
@@ -85,8 +86,10 @@ public:
             m.icon = box->icon();
             m.ok = box->standardButtons() == QMessageBox::Ok;
             m_shown.push_back(m);
-            if (QAbstractButton* ok = box->button(QMessageBox::Ok)) ok->click();
-            else box->reject();
+            if (QAbstractButton* ok = box->button(QMessageBox::Ok))
+                ok->click();
+            else
+                box->reject();
         });
         m_poll.start();
     }

@@ -49,7 +49,10 @@ std::vector<std::string> Rows(const CCatalogDlg& dlg)
     return rows;
 }
 
-void Click(QWidget* w, const char* button) { w->findChild<QPushButton*>(QLatin1String(button))->click(); }
+void Click(QWidget* w, const char* button)
+{
+    w->findChild<QPushButton*>(QLatin1String(button))->click();
+}
 
 void ClickHeader(CCatalogDlg& dlg, int column)
 {
@@ -61,11 +64,13 @@ void ClickHeader(CCatalogDlg& dlg, int column)
 // Fills the add dialog that comes up over `catalog` and confirms it.
 void AddThroughDialog(CCatalogDlg& catalog, const QString& name, const QString& group)
 {
-    OnNextModal([=](QWidget* w) {
-        w->findChild<QLineEdit*>(QStringLiteral("nameEdit"))->setText(name);
-        w->findChild<QComboBox*>(QStringLiteral("groupCombo"))->setCurrentText(group);
-        Click(w, "okButton");
-    }, &catalog);
+    OnNextModal(
+        [=](QWidget* w) {
+            w->findChild<QLineEdit*>(QStringLiteral("nameEdit"))->setText(name);
+            w->findChild<QComboBox*>(QStringLiteral("groupCombo"))->setCurrentText(group);
+            Click(w, "okButton");
+        },
+        &catalog);
     catalog.OnAdd();
 }
 
@@ -80,8 +85,8 @@ TEST(CatalogDlg, OpensWithTheListRowZeroCurrentAndCounters)
 {
     CCatalogDlg dlg(kFour);
     EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Catalog"));
-    EXPECT_EQ(Rows(dlg), (std::vector<std::string>{"Google|g|Search", "eBay|e|Shopping", "Amazon|a|Shopping",
-                                                   "BBC|bbc|News"}));
+    EXPECT_EQ(Rows(dlg),
+              (std::vector<std::string>{"Google|g|Search", "eBay|e|Shopping", "Amazon|a|Shopping", "BBC|bbc|News"}));
     EXPECT_EQ(Boxes(dlg), (std::vector<bool>{true, false, true, false}));
     EXPECT_EQ(Counter(dlg, "allItemsCounter"), QStringLiteral("4"));
     EXPECT_EQ(Counter(dlg, "selectedCounter"), QStringLiteral("2"));
@@ -160,7 +165,8 @@ TEST(CatalogDlg, HeaderClicksSortByColumnAndFlipDirection)
 
     // Whole records moved, flags and boxes with them.
     for (const SSearch& s : dlg.WorkingList()) {
-        const auto source = std::find_if(kFour.begin(), kFour.end(), [&](const SSearch& k) { return k.name == s.name; });
+        const auto source =
+            std::find_if(kFour.begin(), kFour.end(), [&](const SSearch& k) { return k.name == s.name; });
         EXPECT_EQ(s, *source);
     }
     EXPECT_EQ(Boxes(dlg), (std::vector<bool>{true, false, false, true}));
@@ -230,10 +236,12 @@ TEST(CatalogDlg, AddWithBlankNameWarnsAndAppendsAnyway)
 TEST(CatalogDlg, AddCancelledChangesNothing)
 {
     CCatalogDlg dlg(kFour);
-    OnNextModal([](QWidget* w) {
-        w->findChild<QLineEdit*>(QStringLiteral("nameEdit"))->setText(QStringLiteral("x"));
-        Click(w, "cancelButton");
-    }, &dlg);
+    OnNextModal(
+        [](QWidget* w) {
+            w->findChild<QLineEdit*>(QStringLiteral("nameEdit"))->setText(QStringLiteral("x"));
+            Click(w, "cancelButton");
+        },
+        &dlg);
     Click(&dlg, "addButton");
     EXPECT_EQ(dlg.WorkingList(), kFour);
 }
@@ -286,7 +294,7 @@ TEST(CatalogDlg, BoxesTickedByHandSurviveSortAndAdd)
     CCatalogDlg dlg(kFour);
     CCatalogModel* model = dlg.Model();
     model->setData(model->index(1, 0), Qt::Checked, Qt::CheckStateRole);  // eBay
-    EXPECT_EQ(Counter(dlg, "selectedCounter"), QStringLiteral("2"));     // counters follow refills only
+    EXPECT_EQ(Counter(dlg, "selectedCounter"), QStringLiteral("2"));      // counters follow refills only
     dlg.Sort(0);
     AddThroughDialog(dlg, QStringLiteral("Zed"), QStringLiteral("Other"));
     EXPECT_EQ(Names(dlg.WorkingList()), (std::vector<std::string>{"Amazon", "BBC", "eBay", "Google", "Zed"}));
@@ -311,11 +319,13 @@ TEST(CatalogDlg, DoubleClickOnARowEditsThatRow)
     dlg.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
     QString shownName;
-    OnNextModal([&](QWidget* w) {
-        shownName = w->findChild<QLineEdit*>(QStringLiteral("nameEdit"))->text();
-        w->findChild<QLineEdit*>(QStringLiteral("nameEdit"))->setText(QStringLiteral("BBC News"));
-        Click(w, "okButton");
-    }, &dlg);
+    OnNextModal(
+        [&](QWidget* w) {
+            shownName = w->findChild<QLineEdit*>(QStringLiteral("nameEdit"))->text();
+            w->findChild<QLineEdit*>(QStringLiteral("nameEdit"))->setText(QStringLiteral("BBC News"));
+            Click(w, "okButton");
+        },
+        &dlg);
     const QRect row3 = dlg.ListView()->visualRect(dlg.Model()->index(3, 1));
     QTest::mouseDClick(dlg.ListView()->viewport(), Qt::LeftButton, {}, row3.center());
     EXPECT_EQ(shownName, QStringLiteral("BBC"));
@@ -442,4 +452,4 @@ TEST(CatalogDlg, SortingAgreesWithAnExchangeSortOnARandomList)
     }
 }
 
-} // namespace
+}  // namespace

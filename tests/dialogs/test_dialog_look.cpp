@@ -74,13 +74,15 @@ TEST(DialogLook, EditDialogInBothModes)
     CCatalogDlg catalog(engines);
     for (const auto mode : {CEditSearch::EMode::Add, CEditSearch::EMode::Edit}) {
         CEditSearch edit(&catalog, mode);
-        OnNextModal([&](QWidget* w) {
-            ExpectNothingClipped(w);
-            SaveShot(w, mode == CEditSearch::EMode::Add ? QStringLiteral("edit-add") : QStringLiteral("edit-edit"));
-            w->close();
-        }, &catalog);
+        OnNextModal(
+            [&](QWidget* w) {
+                ExpectNothingClipped(w);
+                SaveShot(w, mode == CEditSearch::EMode::Add ? QStringLiteral("edit-add") : QStringLiteral("edit-edit"));
+                w->close();
+            },
+            &catalog);
         edit.exec();
     }
 }
 
-} // namespace
+}  // namespace

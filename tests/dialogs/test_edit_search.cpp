@@ -35,7 +35,10 @@ SOpened Read(QWidget* w)
     return o;
 }
 
-void Click(QWidget* w, const char* button) { w->findChild<QPushButton*>(QLatin1String(button))->click(); }
+void Click(QWidget* w, const char* button)
+{
+    w->findChild<QPushButton*>(QLatin1String(button))->click();
+}
 
 void SetText(QWidget* w, const char* box, const QString& text)
 {
@@ -49,16 +52,19 @@ SOpened OpenOn(const SSearch& entry)
     CCatalogDlg catalog(ListOf({entry}));
     CEditSearch edit(&catalog, CEditSearch::EMode::Edit);
     SOpened opened;
-    OnNextModal([&](QWidget* w) {
-        opened = Read(w);
-        Click(w, "cancelButton");
-    }, &catalog);
+    OnNextModal(
+        [&](QWidget* w) {
+            opened = Read(w);
+            Click(w, "cancelButton");
+        },
+        &catalog);
     EXPECT_EQ(edit.exec(), QDialog::Rejected);
     return opened;
 }
 
-const QStringList kGroups{"Search", "Shopping", "News", "Image", "Groups", "Code", "Software", "Music", "Video",
-                          "Finance", "Blogs", "Books", "Map", "Translate", "Answers", "Source", "Photo", "Other"};
+const QStringList kGroups{"Search",   "Shopping",  "News",    "Image",   "Groups", "Code",
+                          "Software", "Music",     "Video",   "Finance", "Blogs",  "Books",
+                          "Map",      "Translate", "Answers", "Source",  "Photo",  "Other"};
 
 TEST(EditSearch, AddModeStartsEmptyOnOtherAndReturnsANewSelectedRecord)
 {
@@ -91,17 +97,15 @@ TEST(EditSearch, EditModeShowsTheEntryAndPicksItsGroup)
         const char* group;
         const char* shown;
     } cases[] = {
-        {"Music", "Music"},
-        {"music", "Music"},       // case does not matter
-        {"Mu", "Music"},          // a prefix of an item selects it
-        {"", "Other"},            // an empty group matches nothing
-        {"Games", "Other"},       // not in the list
-        {"Musical", "Other"},     // longer than the item: no prefix of it
-        {"S", "Shopping"},        // the search starts at the second item...
-        {"Se", "Search"},         // ...and wraps round to the first
-        {"b", "Blogs"},           // first match in list order
-        {"o", "Other"},
-        {"Translate", "Translate"},
+        {"Music", "Music"},   {"music", "Music"},  // case does not matter
+        {"Mu", "Music"},                           // a prefix of an item selects it
+        {"", "Other"},                             // an empty group matches nothing
+        {"Games", "Other"},                        // not in the list
+        {"Musical", "Other"},                      // longer than the item: no prefix of it
+        {"S", "Shopping"},                         // the search starts at the second item...
+        {"Se", "Search"},                          // ...and wraps round to the first
+        {"b", "Blogs"},                            // first match in list order
+        {"o", "Other"},       {"Translate", "Translate"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.group);
@@ -152,13 +156,15 @@ TEST(EditSearch, EditThroughCatalogReplacesFieldsAndKeepsSelectedAndExtra)
     CCatalogDlg catalog(ListOf({Engine("Google", "g", "Search"), before}));
     catalog.ListView()->setCurrentIndex(catalog.Model()->index(1, 0));
 
-    OnNextModal([](QWidget* w) {
-        SetText(w, "nameEdit", QStringLiteral("Yahoo Music"));
-        SetText(w, "abbreviationEdit", QStringLiteral("ymu"));
-        SetText(w, "urlEdit", QStringLiteral("https://music.example.org/?q=[keyword]"));
-        w->findChild<QComboBox*>(QStringLiteral("groupCombo"))->setCurrentText(QStringLiteral("Video"));
-        Click(w, "okButton");
-    }, &catalog);
+    OnNextModal(
+        [](QWidget* w) {
+            SetText(w, "nameEdit", QStringLiteral("Yahoo Music"));
+            SetText(w, "abbreviationEdit", QStringLiteral("ymu"));
+            SetText(w, "urlEdit", QStringLiteral("https://music.example.org/?q=[keyword]"));
+            w->findChild<QComboBox*>(QStringLiteral("groupCombo"))->setCurrentText(QStringLiteral("Video"));
+            Click(w, "okButton");
+        },
+        &catalog);
     catalog.OnEdit();
 
     const SSearch after = catalog.WorkingList().At(1);
@@ -171,13 +177,15 @@ TEST(EditSearch, CancelAfterChangingEveryBoxChangesNothing)
 {
     const CEngineList source = ListOf({Engine("Google", "g", "Search", true, 7)});
     CCatalogDlg catalog(source);
-    OnNextModal([](QWidget* w) {
-        SetText(w, "nameEdit", QStringLiteral("changed"));
-        SetText(w, "abbreviationEdit", QStringLiteral("c"));
-        SetText(w, "urlEdit", QStringLiteral("changed"));
-        w->findChild<QComboBox*>(QStringLiteral("groupCombo"))->setCurrentIndex(3);
-        QTest::keyClick(w, Qt::Key_Escape);
-    }, &catalog);
+    OnNextModal(
+        [](QWidget* w) {
+            SetText(w, "nameEdit", QStringLiteral("changed"));
+            SetText(w, "abbreviationEdit", QStringLiteral("c"));
+            SetText(w, "urlEdit", QStringLiteral("changed"));
+            w->findChild<QComboBox*>(QStringLiteral("groupCombo"))->setCurrentIndex(3);
+            QTest::keyClick(w, Qt::Key_Escape);
+        },
+        &catalog);
     catalog.OnEdit();
     EXPECT_EQ(catalog.WorkingList(), source);
 }
@@ -201,4 +209,4 @@ TEST(EditSearch, EditWithoutAValidRowIsRefusedBeforeTheDialogShows)
     EXPECT_EQ(catalog.WorkingList(), source);
 }
 
-} // namespace
+}  // namespace

@@ -189,11 +189,13 @@ TEST(AboutDlg, OkAndEscapeEndIt)
     for (const bool escape : {false, true}) {
         CAboutDlg about;
         OnNextModal([escape](QWidget* w) {
-            if (escape) QTest::keyClick(w, Qt::Key_Escape);
-            else QTest::keyClick(w, Qt::Key_Return);  // OK is the default button
+            if (escape)
+                QTest::keyClick(w, Qt::Key_Escape);
+            else
+                QTest::keyClick(w, Qt::Key_Return);  // OK is the default button
         });
         EXPECT_EQ(about.exec(), escape ? QDialog::Rejected : QDialog::Accepted);
     }
 }
 
-} // namespace
+}  // namespace

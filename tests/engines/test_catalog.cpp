@@ -17,12 +17,14 @@
 namespace {
 
 // The part of a template after "scheme://host".
-std::string PathAndQuery(const std::string& url) {
+std::string PathAndQuery(const std::string& url)
+{
     const auto hostStart = url.find("://") + 3;
     return url.substr(url.find('/', hostStart));
 }
 
-std::size_t Occurrences(const std::string& text, std::string_view what) {
+std::size_t Occurrences(const std::string& text, std::string_view what)
+{
     std::size_t n = 0;
     for (auto pos = text.find(what); pos != std::string::npos; pos = text.find(what, pos + 1)) ++n;
     return n;
@@ -30,7 +32,8 @@ std::size_t Occurrences(const std::string& text, std::string_view what) {
 
 }  // namespace
 
-TEST(Catalog, DefaultListHas79EnginesInTableOrder) {
+TEST(Catalog, DefaultListHas79EnginesInTableOrder)
+{
     const CEngineList list = BuiltInEngines();
     ASSERT_EQ(list.Count(), 79);
     const auto rows = BuiltInCatalog();
@@ -48,7 +51,8 @@ TEST(Catalog, DefaultListHas79EnginesInTableOrder) {
     EXPECT_EQ(list.At(78).name, "Shopping UK");
 }
 
-TEST(Catalog, BuildReplacesWholeList) {
+TEST(Catalog, BuildReplacesWholeList)
+{
     CEngineList list;
     SSearch junk;
     junk.name = "junk";
@@ -57,14 +61,14 @@ TEST(Catalog, BuildReplacesWholeList) {
     EXPECT_EQ(list, BuiltInEngines());
 }
 
-TEST(Catalog, ThirteenSelectedRowsGoogleFirst) {
+TEST(Catalog, ThirteenSelectedRowsGoogleFirst)
+{
     const CEngineList list = BuiltInEngines();
     std::vector<int> selected;
     for (int i = 0; i < list.Count(); ++i)
         if (list.At(i).selected) selected.push_back(i);
     EXPECT_EQ(selected, (std::vector<int>{0, 1, 4, 5, 6, 15, 25, 37, 39, 42, 43, 44, 45}));
-    for (const auto& row : BuiltInCatalog())
-        EXPECT_TRUE(row.selected == "true" || row.selected == "false") << row.name;
+    for (const auto& row : BuiltInCatalog()) EXPECT_TRUE(row.selected == "true" || row.selected == "false") << row.name;
 
     const SSearch& first = list.At(selected.front());
     EXPECT_EQ(first.name, "Google");
@@ -72,21 +76,25 @@ TEST(Catalog, ThirteenSelectedRowsGoogleFirst) {
     EXPECT_EQ(first.group, "Search");
 }
 
-TEST(Catalog, OnlyDuplicateAbbreviationIsDWithCnetDownloadFirst) {
+TEST(Catalog, OnlyDuplicateAbbreviationIsDWithCnetDownloadFirst)
+{
     const CEngineList list = BuiltInEngines();
     std::map<std::string, std::vector<int>> byAbbreviation;
     for (int i = 0; i < list.Count(); ++i) byAbbreviation[list.At(i).abbreviation].push_back(i);
     for (const auto& [abbreviation, rows] : byAbbreviation) {
         EXPECT_FALSE(abbreviation.empty());
         EXPECT_EQ(abbreviation, ToLowerAscii(abbreviation));
-        if (abbreviation == "d") EXPECT_EQ(rows, (std::vector<int>{42, 73}));
-        else EXPECT_EQ(rows.size(), 1u) << abbreviation;
+        if (abbreviation == "d")
+            EXPECT_EQ(rows, (std::vector<int>{42, 73}));
+        else
+            EXPECT_EQ(rows.size(), 1u) << abbreviation;
     }
     EXPECT_EQ(list.At(42).name, "CNET Download");
     EXPECT_EQ(list.At(73).name, "DMOZ");
 }
 
-TEST(Catalog, EveryTemplateIsAnAbsoluteAddressWithOnePlaceholder) {
+TEST(Catalog, EveryTemplateIsAnAbsoluteAddressWithOnePlaceholder)
+{
     const std::set<int> inPath{44, 49, 51, 57, 61, 64, 67, 68, 74, 76};
     const std::regex hostPattern(R"(^(https?)://([a-z0-9-]+\.)+[a-z]{2,}/)");
     const CEngineList list = BuiltInEngines();
@@ -104,7 +112,8 @@ TEST(Catalog, EveryTemplateIsAnAbsoluteAddressWithOnePlaceholder) {
     }
 }
 
-TEST(Catalog, TemplatesKeptByteForByte) {
+TEST(Catalog, TemplatesKeptByteForByte)
+{
     const CEngineList list = BuiltInEngines();
     EXPECT_EQ(list.At(0).url, "http://www.google.com/search?q=[keyword]");
     EXPECT_EQ(list.At(44).url, "http://en.wikipedia.org/wiki/[keyword]");
@@ -126,7 +135,8 @@ TEST(Catalog, TemplatesKeptByteForByte) {
     for (const auto& [index, tail] : tails) EXPECT_EQ(PathAndQuery(list.At(index).url), tail) << index;
 }
 
-TEST(Catalog, AmazonRowsShareOneAffiliateTag) {
+TEST(Catalog, AmazonRowsShareOneAffiliateTag)
+{
     const CEngineList list = BuiltInEngines();
     const std::regex us(R"(^https://[^/]+/s/\?tag=(\d{4}-\d{2})&field-keywords=\[keyword\]$)");
     const std::regex uk(R"(^https://[^/]+/s/\?tag=(\d{4}-\d{2})&field-keywords=\[keyword\]&x=0&y=0$)");
@@ -136,7 +146,8 @@ TEST(Catalog, AmazonRowsShareOneAffiliateTag) {
     EXPECT_EQ(a[1], b[1]);
 }
 
-TEST(Catalog, WhoisRowIsNamedAfterItsDomain) {
+TEST(Catalog, WhoisRowIsNamedAfterItsDomain)
+{
     const SSearch whois = BuiltInEngines().At(61);
     EXPECT_EQ(whois.abbreviation, "wi");
     EXPECT_EQ(whois.group, "Whois");
@@ -144,12 +155,12 @@ TEST(Catalog, WhoisRowIsNamedAfterItsDomain) {
     EXPECT_EQ(whois.url, "http://" + whois.name + "/[keyword]");
 }
 
-TEST(Catalog, GroupListAndGroupsInUse) {
+TEST(Catalog, GroupListAndGroupsInUse)
+{
     const std::vector<std::string_view> groups(GroupList().begin(), GroupList().end());
-    EXPECT_EQ(groups, (std::vector<std::string_view>{
-                          "Search", "Shopping", "News", "Image", "Groups", "Code", "Software",
-                          "Music", "Video", "Finance", "Blogs", "Books", "Map", "Translate",
-                          "Answers", "Source", "Photo", "Other"}));
+    EXPECT_EQ(groups, (std::vector<std::string_view>{"Search", "Shopping", "News", "Image", "Groups", "Code",
+                                                     "Software", "Music", "Video", "Finance", "Blogs", "Books", "Map",
+                                                     "Translate", "Answers", "Source", "Photo", "Other"}));
 
     std::set<std::string> used, outside;
     for (const SSearch& s : BuiltInEngines()) {
@@ -157,8 +168,8 @@ TEST(Catalog, GroupListAndGroupsInUse) {
         if (std::find(groups.begin(), groups.end(), s.group) == groups.end()) outside.insert(s.group);
     }
     EXPECT_EQ(used.size(), 31u);
-    EXPECT_EQ(outside, (std::set<std::string>{"Scholar", "Patents", "Trends", "Directory", "Local",
-                                              "Jobs", "Site Info", "Games", "Whois", "Web Search",
-                                              "Encyclopedia", "Dictionary", "Thesaurus", "Archive"}));
+    EXPECT_EQ(outside,
+              (std::set<std::string>{"Scholar", "Patents", "Trends", "Directory", "Local", "Jobs", "Site Info", "Games",
+                                     "Whois", "Web Search", "Encyclopedia", "Dictionary", "Thesaurus", "Archive"}));
     EXPECT_EQ(BuiltInEngines().At(56).group, "Other");
 }

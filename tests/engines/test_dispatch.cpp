@@ -10,7 +10,8 @@
 
 namespace {
 
-SSearch Engine(std::string name, std::string url, std::string abbreviation) {
+SSearch Engine(std::string name, std::string url, std::string abbreviation)
+{
     SSearch s;
     s.name = std::move(name);
     s.url = std::move(url);
@@ -19,7 +20,8 @@ SSearch Engine(std::string name, std::string url, std::string abbreviation) {
 }
 
 // The template of catalogue row `row` with `encoded` in place of the placeholder.
-std::string Filled(int row, const std::string& encoded) {
+std::string Filled(int row, const std::string& encoded)
+{
     std::string url(BuiltInCatalog()[static_cast<std::size_t>(row)].url);
     return url.replace(url.find(kKeyword), kKeyword.size(), encoded);
 }
@@ -37,7 +39,8 @@ struct Case {
 
 }  // namespace
 
-TEST(Dispatch, AddressesFromGoogle) {
+TEST(Dispatch, AddressesFromGoogle)
+{
     const Case cases[] = {
         {"  cats and dogs  ", kGoogle, "cats+and+dogs"},
         {"w Dublin Bay", kWikipedia, "Dublin+Bay"},
@@ -45,15 +48,15 @@ TEST(Dispatch, AddressesFromGoogle) {
         {"d tools", kCnetDownload, "tools"},
         {"gsc relativity", kScholar, "relativity"},  // not selected, still found
         {"zz lamp", kGoogle, "zz+lamp"},
-        {"g", kGoogle, "g"},                   // no space: no lookup
-        {"g ", kGoogle, "g"},                  // trimmed to the same
+        {"g", kGoogle, "g"},   // no space: no lookup
+        {"g ", kGoogle, "g"},  // trimmed to the same
         {"w", kGoogle, "w"},
-        {"g  cats", kGoogle, "+cats"},         // only one space goes with the word
+        {"g  cats", kGoogle, "+cats"},  // only one space goes with the word
         {"w a  b", kWikipedia, "a++b"},
         {"", kGoogle, ""},
         {"     ", kGoogle, ""},
-        {"\tcats\t", kGoogle, "%09cats%09"},    // only spaces are trimmed
-        {"w\tDublin", kGoogle, "w%09Dublin"},   // a tab does not end the word
+        {"\tcats\t", kGoogle, "%09cats%09"},   // only spaces are trimmed
+        {"w\tDublin", kGoogle, "w%09Dublin"},  // a tab does not end the word
         {"c++", kGoogle, "c%2B%2B"},
         {"a&b#c", kGoogle, "a%26b%23c"},
         {"c + d", kGoogle, "c+%2B+d"},
@@ -67,22 +70,22 @@ TEST(Dispatch, AddressesFromGoogle) {
     const SSearch google = BuiltInEngines().At(kGoogle);
     for (const Case& c : cases) {
         CEngineList list = BuiltInEngines();
-        EXPECT_EQ(BuildSearchAddress(c.query, google, list), Filled(c.row, c.encoded))
-            << "query '" << c.query << "'";
+        EXPECT_EQ(BuildSearchAddress(c.query, google, list), Filled(c.row, c.encoded)) << "query '" << c.query << "'";
     }
 }
 
-TEST(Dispatch, ExactGoogleAndWikipediaAddresses) {
+TEST(Dispatch, ExactGoogleAndWikipediaAddresses)
+{
     CEngineList list = BuiltInEngines();
     const SSearch google = list.At(kGoogle);
     EXPECT_EQ(BuildSearchAddress("g  cats", google, list), "http://www.google.com/search?q=+cats");
-    EXPECT_EQ(BuildSearchAddress("w Dublin Bay", google, list),
-              "http://en.wikipedia.org/wiki/Dublin+Bay");
+    EXPECT_EQ(BuildSearchAddress("w Dublin Bay", google, list), "http://en.wikipedia.org/wiki/Dublin+Bay");
     // The picked engine serves this search only: the next one goes to Google.
     EXPECT_EQ(BuildSearchAddress("cats", google, list), "http://www.google.com/search?q=cats");
 }
 
-TEST(Dispatch, TemplateEdgeCases) {
+TEST(Dispatch, TemplateEdgeCases)
+{
     CEngineList list = BuiltInEngines();
     EXPECT_EQ(BuildSearchAddress("cats", Engine("x", "http://example.org/fixed", "x"), list),
               "http://example.org/fixed");
@@ -93,7 +96,8 @@ TEST(Dispatch, TemplateEdgeCases) {
               "http://e.org/?q=&");
 }
 
-TEST(Dispatch, NullCurrentEngine) {
+TEST(Dispatch, NullCurrentEngine)
+{
     CEngineList list = BuiltInEngines();
     EXPECT_EQ(BuildSearchAddress("cats", NullSearch(), list), "");
     EXPECT_EQ(BuildSearchAddress("", NullSearch(), list), "");
@@ -104,7 +108,8 @@ TEST(Dispatch, NullCurrentEngine) {
     EXPECT_EQ(BuildSearchAddress("w cats", NullSearch(), empty), "");
 }
 
-TEST(Dispatch, MixedCaseAbbreviationIsLowerCasedInPlace) {
+TEST(Dispatch, MixedCaseAbbreviationIsLowerCasedInPlace)
+{
     for (const char* query : {"wx rain", "WX rain"}) {
         CEngineList list = BuiltInEngines();
         list.At(1).abbreviation = "GI";
@@ -112,8 +117,7 @@ TEST(Dispatch, MixedCaseAbbreviationIsLowerCasedInPlace) {
         list.Append(Engine("Weather", "http://weather.example/[keyword]", "WX"));
         list.Append(Engine("After", "http://after.example/[keyword]", "AFT"));
 
-        EXPECT_EQ(BuildSearchAddress(query, list.At(kGoogle), list), "http://weather.example/rain")
-            << query;
+        EXPECT_EQ(BuildSearchAddress(query, list.At(kGoogle), list), "http://weather.example/rain") << query;
         EXPECT_EQ(list.At(1).abbreviation, "gi");
         EXPECT_EQ(list.At(kWikipedia).abbreviation, "w");
         EXPECT_EQ(list.At(79).abbreviation, "wx");
@@ -121,7 +125,8 @@ TEST(Dispatch, MixedCaseAbbreviationIsLowerCasedInPlace) {
     }
 }
 
-TEST(Dispatch, FindByAbbreviation) {
+TEST(Dispatch, FindByAbbreviation)
+{
     CEngineList list;
     list.Append(Engine("First", "u1", "Ab"));
     list.Append(Engine("Second", "u2", "CD"));
@@ -149,17 +154,18 @@ TEST(Dispatch, FindByAbbreviation) {
     EXPECT_EQ(FindByAbbreviation(list, "\xC3\x84").name, "Umlaut");
 }
 
-TEST(Dispatch, EngineNamedNullCountsAsNotFound) {
+TEST(Dispatch, EngineNamedNullCountsAsNotFound)
+{
     CEngineList list = BuiltInEngines();
     list.At(kWikipedia).name = "null";
     EXPECT_EQ(BuildSearchAddress("w cats", list.At(kGoogle), list), Filled(kGoogle, "w+cats"));
 }
 
-TEST(Dispatch, EncodeQuery) {
+TEST(Dispatch, EncodeQuery)
+{
     EXPECT_EQ(EncodeQuery(""), "");
     EXPECT_EQ(EncodeQuery("  "), "++");
     EXPECT_EQ(EncodeQuery(std::string("a\0b", 3)), "a%00b");
     EXPECT_EQ(EncodeQuery("\x7F\x80\xFF"), "%7F%80%FF");
-    EXPECT_EQ(EncodeQuery("!*'();:@&=+$,/?#[]"),
-              "%21%2A%27%28%29%3B%3A%40%26%3D%2B%24%2C%2F%3F%23%5B%5D");
+    EXPECT_EQ(EncodeQuery("!*'();:@&=+$,/?#[]"), "%21%2A%27%28%29%3B%3A%40%26%3D%2B%24%2C%2F%3F%23%5B%5D");
 }

@@ -7,7 +7,8 @@
 
 namespace {
 
-SSearch Selected(const std::string& name, bool selected = true) {
+SSearch Selected(const std::string& name, bool selected = true)
+{
     SSearch s;
     s.name = name;
     s.abbreviation = "a" + name;
@@ -17,7 +18,8 @@ SSearch Selected(const std::string& name, bool selected = true) {
 
 }  // namespace
 
-TEST(EngineMenuModel, BuiltInCatalogue) {
+TEST(EngineMenuModel, BuiltInCatalogue)
+{
     CEngineList list;
     BuildDefaultCatalog(list);
     const auto texts = EngineMenuTexts(list);
@@ -33,7 +35,8 @@ TEST(EngineMenuModel, BuiltInCatalogue) {
     EXPECT_TRUE(IsNull(EngineAtMenuPosition(list, -1)));
 }
 
-TEST(EngineMenuModel, AtMost51Entries) {
+TEST(EngineMenuModel, AtMost51Entries)
+{
     CEngineList list;
     list.Append(Selected("off", false));
     for (int i = 0; i < 60; ++i) {
@@ -51,7 +54,8 @@ TEST(EngineMenuModel, AtMost51Entries) {
     EXPECT_TRUE(IsNull(EngineAtMenuPosition(list, 60)));
 }
 
-TEST(EngineMenuModel, NoneSelectedAndOddTexts) {
+TEST(EngineMenuModel, NoneSelectedAndOddTexts)
+{
     CEngineList list;
     EXPECT_TRUE(EngineMenuTexts(list).empty());
     EXPECT_TRUE(IsNull(EngineAtMenuPosition(list, 0)));

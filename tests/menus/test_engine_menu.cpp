@@ -34,8 +34,8 @@ TEST(EngineMenu, Contents)
     }
     Lines sixtyLines;
     for (int i = 0; i <= 50; ++i) {
-        sixtyLines.push_back("E" + std::to_string(i) + " [e" + std::to_string(i) + "] #" +
-                             std::to_string(300 + i) + " radio");
+        sixtyLines.push_back("E" + std::to_string(i) + " [e" + std::to_string(i) + "] #" + std::to_string(300 + i) +
+                             " radio");
     }
     sixtyLines.insert(sixtyLines.end(), {"---", "Edit... #351"});
 
@@ -50,17 +50,17 @@ TEST(EngineMenu, Contents)
         Lines expected;
     };
     const Row rows[] = {
-        {"built-in catalogue", BuiltInEngines(),
+        {"built-in catalogue",
+         BuiltInEngines(),
          {"Google [g] #300 radio", "Google Image [gi] #301 radio", "Google Shopping [gsh] #302 radio",
-          "Google Video [gv] #303 radio", "Google Group [gg] #304 radio", "Yahoo! [y] #305 radio",
-          "MSN [m] #306 radio", "Amazon [a] #307 radio", "eBay [e] #308 radio",
-          "CNET Download [d] #309 radio", "TuCows [t] #310 radio", "Wikipedia [w] #311 radio",
-          "YouTube [yt] #312 radio", "---", "Edit... #351"}},
+          "Google Video [gv] #303 radio", "Google Group [gg] #304 radio", "Yahoo! [y] #305 radio", "MSN [m] #306 radio",
+          "Amazon [a] #307 radio", "eBay [e] #308 radio", "CNET Download [d] #309 radio", "TuCows [t] #310 radio",
+          "Wikipedia [w] #311 radio", "YouTube [yt] #312 radio", "---", "Edit... #351"}},
         {"sixty selected", sixty, sixtyLines},
         {"none selected", CEngineList{}, {"---", "Edit... #351"}},
-        {"odd names", odd,
-         {"Q&A [qa] #300 radio", "NoAbbrev [] #301 radio", "Z\xC3\xBCrich [z] #302 radio", "---",
-          "Edit... #351"}},
+        {"odd names",
+         odd,
+         {"Q&A [qa] #300 radio", "NoAbbrev [] #301 radio", "Z\xC3\xBCrich [z] #302 radio", "---", "Edit... #351"}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
@@ -83,13 +83,9 @@ TEST(EngineMenu, RadioMarkOverEngineRange)
         std::vector<int> marks;
     };
     const Step steps[] = {
-        {300, {300}},
-        {350, {350}},  // the 51st entry
-        {325, {325}},
-        {351, {}},     // "Edit..." is outside the range: nothing marked
-        {340, {340}},
-        {299, {}},
-        {312, {312}},
+        {300, {300}}, {350, {350}},  // the 51st entry
+        {325, {325}}, {351, {}},     // "Edit..." is outside the range: nothing marked
+        {340, {340}}, {299, {}},    {312, {312}},
     };
     for (const Step& step : steps) {
         menu.CheckEngine(step.id);
@@ -131,8 +127,8 @@ TEST(EngineMenu, AmpersandIsAMnemonic)
 
     QAction* qa = menu.FindCommand(301);
     ASSERT_NE(qa, nullptr);
-    EXPECT_EQ(qa->text(), "Q&A [qa]");          // the name is kept as is
-    EXPECT_EQ(qa->iconText(), "QA [qa]");       // shown without the "&"
+    EXPECT_EQ(qa->text(), "Q&A [qa]");     // the name is kept as is
+    EXPECT_EQ(qa->iconText(), "QA [qa]");  // shown without the "&"
     EXPECT_EQ(QKeySequence::mnemonic(qa->text()), QKeySequence(Qt::ALT | Qt::Key_A));
 
     // Typing the mnemonic in the open menu picks the entry.

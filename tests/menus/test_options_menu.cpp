@@ -19,9 +19,8 @@ TEST(OptionsMenu, TopLevelStructure)
 {
     COptionsMenu menu(false);
     const Lines expected = {
-        "Auto Hide #450 check", "---",           "Rounding >",      "Color >",
-        "Transparent >",        "Button View >", "Font... #452",    "Catalog... #451",
-        "---",                  "Help >",        "---",             "Close #453",
+        "Auto Hide #450 check", "---", "Rounding >", "Color >", "Transparent >", "Button View >", "Font... #452",
+        "Catalog... #451",      "---", "Help >",     "---",     "Close #453",
     };
     EXPECT_EQ(Describe(&menu), expected);
 }
@@ -35,23 +34,25 @@ TEST(OptionsMenu, SubmenuStructure)
         Lines entries;
     };
     const Row rows[] = {
-        {"Rounding", &COptionsMenu::RoundingMenu,
+        {"Rounding",
+         &COptionsMenu::RoundingMenu,
          {"Not #400 radio", "---", "5 #401 radio", "10 #402 radio", "15 #403 radio", "20 #404 radio"}},
-        {"Color", &COptionsMenu::ColorMenu,
-         {"Random #380", "---", "Blue Light #370 radio", "Green Light #372 radio",
-          "Sulphur Light #374 radio", "Yellow Light #376 radio", "Gray Light #377 radio", "---",
-          "Blue Dark #371 radio", "Green Dark #373 radio", "Sulphur Dark #375 radio",
-          "Gray Dark #378 radio"}},
-        {"Transparent", &COptionsMenu::TransparentMenu,
-         {"Not #390 radio", "---", "10% #391 radio", "20% #392 radio", "30% #393 radio",
-          "40% #394 radio", "50% #395 radio", "60% #396 radio", "70% #397 radio", "80% #398 radio",
-          "90% #399 radio"}},
-        {"Button View", &COptionsMenu::ButtonViewMenu,
-         {"Not #420 radio", "---", "Zoom #421 radio", "Arrow 1 #422 radio", "Arrow 2 #423 radio",
-          "Arrow 3 #424 radio", "Go #425 radio"}},
-        {"Help", &COptionsMenu::HelpMenu,
-         {"Help Topics  F1 #360", "Check Update #361", "Home Page #362", "Contact Form #363", "---",
-          "About... #364"}},
+        {"Color",
+         &COptionsMenu::ColorMenu,
+         {"Random #380", "---", "Blue Light #370 radio", "Green Light #372 radio", "Sulphur Light #374 radio",
+          "Yellow Light #376 radio", "Gray Light #377 radio", "---", "Blue Dark #371 radio", "Green Dark #373 radio",
+          "Sulphur Dark #375 radio", "Gray Dark #378 radio"}},
+        {"Transparent",
+         &COptionsMenu::TransparentMenu,
+         {"Not #390 radio", "---", "10% #391 radio", "20% #392 radio", "30% #393 radio", "40% #394 radio",
+          "50% #395 radio", "60% #396 radio", "70% #397 radio", "80% #398 radio", "90% #399 radio"}},
+        {"Button View",
+         &COptionsMenu::ButtonViewMenu,
+         {"Not #420 radio", "---", "Zoom #421 radio", "Arrow 1 #422 radio", "Arrow 2 #423 radio", "Arrow 3 #424 radio",
+          "Go #425 radio"}},
+        {"Help",
+         &COptionsMenu::HelpMenu,
+         {"Help Topics  F1 #360", "Check Update #361", "Home Page #362", "Contact Form #363", "---", "About... #364"}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.title);

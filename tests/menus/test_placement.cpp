@@ -1,6 +1,6 @@
+#include "engines/Catalog.h"
 #include "menus/EngineMenu.h"
 #include "menus/OptionsMenu.h"
-#include "engines/Catalog.h"
 #include "platform/DialogUnits.h"
 #include "store/EngineList.h"
 

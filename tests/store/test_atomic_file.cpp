@@ -1,7 +1,7 @@
 #include "store/AtomicFile.h"
 
-#include "common/TempConfigHome.h"
 #include "common/FileBytes.h"
+#include "common/TempConfigHome.h"
 
 #include <gtest/gtest.h>
 
@@ -15,20 +15,25 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool Write(const fs::path& path, const Bytes& b) { return WriteFileAtomically(path.string(), b.data(), b.size()); }
+bool Write(const fs::path& path, const Bytes& b)
+{
+    return WriteFileAtomically(path.string(), b.data(), b.size());
+}
 
 // Caps the size of any file this process writes, so that a write fails even
 // for root. The signal the kernel sends for it is ignored meanwhile.
 class FileSizeLimit {
 public:
-    explicit FileSizeLimit(rlim_t bytes) {
+    explicit FileSizeLimit(rlim_t bytes)
+    {
         getrlimit(RLIMIT_FSIZE, &m_old);
         m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
         rlimit capped = m_old;
         capped.rlim_cur = bytes;
         setrlimit(RLIMIT_FSIZE, &capped);
     }
-    ~FileSizeLimit() {
+    ~FileSizeLimit()
+    {
         setrlimit(RLIMIT_FSIZE, &m_old);
         std::signal(SIGXFSZ, m_oldHandler);
     }
@@ -42,7 +47,8 @@ const Bytes kOld = {'o', 'l', 'd', 0, 0xFF};
 
 }  // namespace
 
-TEST(AtomicFile, ReplacesContentAndLeavesNothingElse) {
+TEST(AtomicFile, ReplacesContentAndLeavesNothingElse)
+{
     TempConfigHome dir;
     const fs::path file = dir.Path() / "f.lmr";
     ASSERT_TRUE(Write(file, kOld));
@@ -57,7 +63,8 @@ TEST(AtomicFile, ReplacesContentAndLeavesNothingElse) {
     EXPECT_EQ(FolderEntries(dir.Path()), std::vector<std::string>{"f.lmr"});
 }
 
-TEST(AtomicFile, KeepsPermissionsAndFollowsLinks) {
+TEST(AtomicFile, KeepsPermissionsAndFollowsLinks)
+{
     TempConfigHome dir;
     const fs::path file = dir.Path() / "real.lmr";
     const fs::path link = dir.Path() / "link.lmr";
@@ -68,12 +75,12 @@ TEST(AtomicFile, KeepsPermissionsAndFollowsLinks) {
     ASSERT_TRUE(Write(link, {1, 2, 3}));
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_EQ(ReadBytes(file), (Bytes{1, 2, 3}));
-    EXPECT_EQ(fs::status(file).permissions(),
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(fs::status(file).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     EXPECT_EQ(FolderEntries(dir.Path()), (std::vector<std::string>{"link.lmr", "real.lmr"}));
 }
 
-TEST(AtomicFile, FailedWriteKeepsOldFile) {
+TEST(AtomicFile, FailedWriteKeepsOldFile)
+{
     TempConfigHome dir;
     const fs::path file = dir.Path() / "f.lmr";
     WriteBytes(file, kOld);
@@ -85,7 +92,8 @@ TEST(AtomicFile, FailedWriteKeepsOldFile) {
     EXPECT_EQ(FolderEntries(dir.Path()), std::vector<std::string>{"f.lmr"});
 }
 
-TEST(AtomicFile, FailedRenameLeavesNoTemporary) {
+TEST(AtomicFile, FailedRenameLeavesNoTemporary)
+{
     TempConfigHome dir;
     // The name is taken by a folder with something in it: the rename fails
     // after the temporary file has been written.
@@ -97,7 +105,8 @@ TEST(AtomicFile, FailedRenameLeavesNoTemporary) {
     EXPECT_EQ(FolderEntries(dir.Path()), std::vector<std::string>{"f.lmr"});
 }
 
-TEST(AtomicFile, NoPlaceForTheFile) {
+TEST(AtomicFile, NoPlaceForTheFile)
+{
     TempConfigHome dir;
     WriteBytes(dir.Path() / "plain", kOld);
     EXPECT_FALSE(Write(dir.Path() / "missing" / "f.lmr", kOld));
@@ -108,7 +117,8 @@ TEST(AtomicFile, NoPlaceForTheFile) {
     EXPECT_EQ(ReadBytes(dir.Path() / "plain"), kOld);
 }
 
-TEST(AtomicFile, ReadOnlyFolderOrFileIsLeftAlone) {
+TEST(AtomicFile, ReadOnlyFolderOrFileIsLeftAlone)
+{
     if (geteuid() == 0) GTEST_SKIP() << "permission bits do not stop root";
     TempConfigHome dir;
     const fs::path file = dir.Path() / "f.lmr";

@@ -2,8 +2,8 @@
 #include "store/CatalogFile.h"
 #include "store/DataFolder.h"
 
-#include "common/TempConfigHome.h"
 #include "common/FileBytes.h"
+#include "common/TempConfigHome.h"
 #include "store/Fixtures.h"
 
 #include <gtest/gtest.h>
@@ -19,7 +19,8 @@ namespace fs = std::filesystem;
 // lengths and counts never turn into big requests.
 static std::atomic<std::size_t> g_largestAllocation{0};
 
-void* operator new(std::size_t size) {
+void* operator new(std::size_t size)
+{
     std::size_t seen = g_largestAllocation.load();
     while (size > seen && !g_largestAllocation.compare_exchange_weak(seen, size)) {
     }
@@ -28,13 +29,20 @@ void* operator new(std::size_t size) {
 }
 // Not inlined: the compiler would pair the free() with the call to the
 // replaceable operator new and warn about a mismatch that is not there.
-__attribute__((noinline)) void operator delete(void* p) noexcept { std::free(p); }
-__attribute__((noinline)) void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+__attribute__((noinline)) void operator delete(void* p) noexcept
+{
+    std::free(p);
+}
+__attribute__((noinline)) void operator delete(void* p, std::size_t) noexcept
+{
+    std::free(p);
+}
 
 namespace {
 
-SSearch Engine(std::string abbreviation, std::string group, std::string name, std::string url,
-               bool selected = true, std::int32_t extra = 0) {
+SSearch Engine(std::string abbreviation, std::string group, std::string name, std::string url, bool selected = true,
+               std::int32_t extra = 0)
+{
     SSearch r;
     r.name = std::move(name);
     r.url = std::move(url);
@@ -45,29 +53,39 @@ SSearch Engine(std::string abbreviation, std::string group, std::string name, st
     return r;
 }
 
-CEngineList ListOf(std::initializer_list<SSearch> records) {
+CEngineList ListOf(std::initializer_list<SSearch> records)
+{
     CEngineList list;
     for (const SSearch& r : records) list.Append(r);
     return list;
 }
 
-SSearch Google() { return Engine("g", "Search", "Google", "http://www.google.com/search?q=[keyword]"); }
+SSearch Google()
+{
+    return Engine("g", "Search", "Google", "http://www.google.com/search?q=[keyword]");
+}
 
-Bytes Le32(std::int32_t v) {
+Bytes Le32(std::int32_t v)
+{
     Bytes b;
     for (int i = 0; i < 4; ++i) b.push_back(static_cast<std::uint8_t>(static_cast<std::uint32_t>(v) >> (8 * i)));
     return b;
 }
 
-Bytes Cat(std::initializer_list<Bytes> parts) {
+Bytes Cat(std::initializer_list<Bytes> parts)
+{
     Bytes out;
     for (const Bytes& p : parts) out.insert(out.end(), p.begin(), p.end());
     return out;
 }
 
-Bytes Text(const std::string& s) { return Bytes(s.begin(), s.end()); }
+Bytes Text(const std::string& s)
+{
+    return Bytes(s.begin(), s.end());
+}
 
-Bytes Utf16(const std::u16string& s) {
+Bytes Utf16(const std::u16string& s)
+{
     Bytes b;
     for (char16_t c : s) {
         b.push_back(static_cast<std::uint8_t>(c & 0xFF));
@@ -78,20 +96,26 @@ Bytes Utf16(const std::u16string& s) {
 
 // A one-record image whose abbreviation is stored as `encoded`; the other
 // strings are empty.
-Bytes WithAbbreviation(const Bytes& encoded) {
+Bytes WithAbbreviation(const Bytes& encoded)
+{
     return Cat({Le32(1), {0, 0, 0, 0, 0}, encoded, {0, 0, 0}});
 }
 
-bool ReadImage(const Bytes& b, CEngineList& list) { return ReadCatalog(b.data(), b.size(), list); }
+bool ReadImage(const Bytes& b, CEngineList& list)
+{
+    return ReadCatalog(b.data(), b.size(), list);
+}
 
 }  // namespace
 
-TEST(CatalogFile, GoogleRecordByteForByte) {
+TEST(CatalogFile, GoogleRecordByteForByte)
+{
     const Bytes expected = Fixture("google.lmr");
     ASSERT_EQ(expected.size(), 66u);
     const CEngineList list = ListOf({Google()});
     EXPECT_EQ(WriteCatalog(list), expected);
-    const Bytes head = {1, 0, 0, 0, 1, 0, 0, 0, 0, 1, 'g', 6, 'S', 'e', 'a', 'r', 'c', 'h', 6, 'G', 'o', 'o', 'g', 'l', 'e', 40};
+    const Bytes head = {1,   0,   0,   0,   1,   0, 0,   0,   0,   1,   'g', 6,   'S',
+                        'e', 'a', 'r', 'c', 'h', 6, 'G', 'o', 'o', 'g', 'l', 'e', 40};
     EXPECT_TRUE(std::equal(head.begin(), head.end(), expected.begin()));
 
     CEngineList read;
@@ -99,8 +123,12 @@ TEST(CatalogFile, GoogleRecordByteForByte) {
     EXPECT_EQ(read, list);
 }
 
-TEST(CatalogFile, WriterPrefixes) {
-    struct Case { std::size_t n; Bytes prefix; };
+TEST(CatalogFile, WriterPrefixes)
+{
+    struct Case {
+        std::size_t n;
+        Bytes prefix;
+    };
     const Case cases[] = {
         {0, {0x00}},
         {254, {0xFE}},
@@ -123,10 +151,15 @@ TEST(CatalogFile, WriterPrefixes) {
     }
 }
 
-TEST(CatalogFile, ReaderAcceptsEveryLengthForm) {
+TEST(CatalogFile, ReaderAcceptsEveryLengthForm)
+{
     const Bytes abc = Text("abc");
     const Bytes wideAbc = Utf16(u"abc");
-    struct Case { const char* what; Bytes encoded; std::string held; };
+    struct Case {
+        const char* what;
+        Bytes encoded;
+        std::string held;
+    };
     const Case cases[] = {
         {"1-byte", Cat({{3}, abc}), "abc"},
         {"2-byte", Cat({{0xFF, 3, 0}, abc}), "abc"},
@@ -140,7 +173,8 @@ TEST(CatalogFile, ReaderAcceptsEveryLengthForm) {
         {"wide non-ASCII", Cat({{0xFF, 0xFE, 0xFF, 6}, Utf16(std::u16string(u"é€\U0001F600\0z", 6))}),
          std::string("\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80\0z", 11)},
         {"lone surrogates", Cat({{0xFF, 0xFE, 0xFF, 4}, Utf16({0xD800, u'a', 0xDC00, 0xD83D})}),
-         "\xEF\xBF\xBD" "a\xEF\xBF\xBD\xEF\xBF\xBD"},
+         "\xEF\xBF\xBD"
+         "a\xEF\xBF\xBD\xEF\xBF\xBD"},
         {"empty wide", {0xFF, 0xFE, 0xFF, 0}, ""},
     };
     for (const Case& c : cases) {
@@ -150,12 +184,12 @@ TEST(CatalogFile, ReaderAcceptsEveryLengthForm) {
         EXPECT_EQ(list.At(0).abbreviation, c.held) << c.what;
         // Saved back in the 8-bit form, bytes as held.
         const Bytes back = WriteCatalog(list);
-        EXPECT_EQ(back, WithAbbreviation(Cat({{static_cast<std::uint8_t>(c.held.size())}, Text(c.held)})))
-            << c.what;
+        EXPECT_EQ(back, WithAbbreviation(Cat({{static_cast<std::uint8_t>(c.held.size())}, Text(c.held)}))) << c.what;
     }
 }
 
-TEST(CatalogFile, SecondMarkerIsALength) {
+TEST(CatalogFile, SecondMarkerIsALength)
+{
     // After the marker, FF then FE FF is the 2-byte length 65534, not a marker.
     const std::u16string chars(65534, u'\u00FC');
     CEngineList list;
@@ -165,7 +199,8 @@ TEST(CatalogFile, SecondMarkerIsALength) {
     EXPECT_EQ(list.At(0).abbreviation, expected);
 }
 
-TEST(CatalogFile, WideFixtureIsHeldAsUtf8AndSavedNarrow) {
+TEST(CatalogFile, WideFixtureIsHeldAsUtf8AndSavedNarrow)
+{
     CEngineList list;
     ASSERT_TRUE(ReadImage(Fixture("wide.lmr"), list));
     const CEngineList expected =
@@ -176,7 +211,8 @@ TEST(CatalogFile, WideFixtureIsHeldAsUtf8AndSavedNarrow) {
     EXPECT_EQ(again, expected);
 }
 
-TEST(CatalogFile, SelectedByteSevenReadsSelectedAndWritesOne) {
+TEST(CatalogFile, SelectedByteSevenReadsSelectedAndWritesOne)
+{
     Bytes image = Fixture("google.lmr");
     image[4] = 7;
     CEngineList list;
@@ -185,7 +221,8 @@ TEST(CatalogFile, SelectedByteSevenReadsSelectedAndWritesOne) {
     EXPECT_EQ(WriteCatalog(list), Fixture("google.lmr"));
 }
 
-TEST(CatalogFile, CountZeroOrNegativeIsAnEmptyList) {
+TEST(CatalogFile, CountZeroOrNegativeIsAnEmptyList)
+{
     for (std::int32_t count : {0, -5, INT_MIN}) {
         CEngineList list = ListOf({Google()});
         // Trailing bytes after the last record are ignored.
@@ -199,9 +236,11 @@ TEST(CatalogFile, CountZeroOrNegativeIsAnEmptyList) {
     EXPECT_EQ(list, ListOf({Google()}));
 }
 
-TEST(CatalogFile, EveryCutFailsKeepingTheCompleteRecords) {
-    const CEngineList full = ListOf({Google(), Engine("y", "Search", "Yahoo!", "http://search.yahoo.com/search?p=[keyword]", false, 3),
-                                     Engine("w", "Reference", "Wikipedia", std::string(300, 'w'), true, -1)});
+TEST(CatalogFile, EveryCutFailsKeepingTheCompleteRecords)
+{
+    const CEngineList full =
+        ListOf({Google(), Engine("y", "Search", "Yahoo!", "http://search.yahoo.com/search?p=[keyword]", false, 3),
+                Engine("w", "Reference", "Wikipedia", std::string(300, 'w'), true, -1)});
     const Bytes image = WriteCatalog(full);
     const std::size_t firstEnd = 66;
     const std::size_t secondEnd = firstEnd + 1 + 4 + 2 + 7 + 7 + 1 + 42;
@@ -222,11 +261,13 @@ TEST(CatalogFile, EveryCutFailsKeepingTheCompleteRecords) {
     EXPECT_EQ(list.Count(), 2);
 }
 
-TEST(CatalogFile, HugeLengthsAndCountsAllocateNothingBig) {
+TEST(CatalogFile, HugeLengthsAndCountsAllocateNothingBig)
+{
     const Bytes google = Fixture("google.lmr");
     const Bytes cases[] = {
         // 8-byte length 0x7FFFFFFF with a few bytes behind it
-        WithAbbreviation(Cat({{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 0, 0, 0, 0}, Bytes(80, 'a')})),
+        WithAbbreviation(
+            Cat({{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 0, 0, 0, 0}, Bytes(80, 'a')})),
         // 8-byte length above 0x7FFFFFFF
         WithAbbreviation({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0x80, 0, 0, 0, 0, 'a'}),
         WithAbbreviation({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}),
@@ -245,7 +286,8 @@ TEST(CatalogFile, HugeLengthsAndCountsAllocateNothingBig) {
     }
 }
 
-TEST(CatalogFile, LoadLeavesListAloneWhenFileCannotBeOpened) {
+TEST(CatalogFile, LoadLeavesListAloneWhenFileCannotBeOpened)
+{
     TempConfigHome home;
     const CEngineList before = ListOf({Google()});
     CEngineList list = before;
@@ -257,7 +299,8 @@ TEST(CatalogFile, LoadLeavesListAloneWhenFileCannotBeOpened) {
     EXPECT_EQ(list.Count(), 0);
 }
 
-TEST(CatalogFile, SaveLoadRoundTrip) {
+TEST(CatalogFile, SaveLoadRoundTrip)
+{
     TempConfigHome home;
     CreateDataFolder();
     const std::string path = GetAppDataPath(kCatalogSuffix);

@@ -6,13 +6,15 @@
 
 #include <stdexcept>
 
-TEST(EngineList, CopyOntoItselfChangesNothing) {
+TEST(EngineList, CopyOntoItselfChangesNothing)
+{
     CEngineList list = BuiltInEngines();
     list.CopyFrom(list);
     EXPECT_EQ(list, BuiltInEngines());
 }
 
-TEST(EngineList, CopyIsDeep) {
+TEST(EngineList, CopyIsDeep)
+{
     const CEngineList source = BuiltInEngines();
     CEngineList copy;
     copy.CopyFrom(source);
@@ -31,7 +33,8 @@ TEST(EngineList, CopyIsDeep) {
     EXPECT_EQ(copy, shorter);
 }
 
-TEST(EngineList, SetCount) {
+TEST(EngineList, SetCount)
+{
     CEngineList list;
     list.SetCount(0);
     EXPECT_EQ(list.Count(), 0);
@@ -50,7 +53,8 @@ TEST(EngineList, SetCount) {
     EXPECT_EQ(list.Count(), 0);
 }
 
-TEST(EngineList, AppendCopiesItsOwnRecord) {
+TEST(EngineList, AppendCopiesItsOwnRecord)
+{
     CEngineList list;
     SSearch s;
     s.name = "one";
@@ -60,7 +64,8 @@ TEST(EngineList, AppendCopiesItsOwnRecord) {
     EXPECT_EQ(list.At(20).name, "one");
 }
 
-TEST(EngineList, BadArgumentsThrowAndChangeNothing) {
+TEST(EngineList, BadArgumentsThrowAndChangeNothing)
+{
     CEngineList list = BuiltInEngines();
     const CEngineList& constList = list;
     EXPECT_THROW(list.SetCount(-1), std::invalid_argument);

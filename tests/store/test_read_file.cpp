@@ -1,7 +1,7 @@
 #include "store/ReadFile.h"
 
-#include "common/TempConfigHome.h"
 #include "common/FileBytes.h"
+#include "common/TempConfigHome.h"
 
 #include <gtest/gtest.h>
 
@@ -17,13 +17,15 @@ namespace fs = std::filesystem;
 
 namespace {
 
-Bytes Counting(std::size_t size) {
+Bytes Counting(std::size_t size)
+{
     Bytes b(size);
     for (std::size_t i = 0; i < size; ++i) b[i] = static_cast<std::uint8_t>(i * 31 + i / 256);
     return b;
 }
 
-TEST(ReadFile, LimitTakesTheFirstBytesOnly) {
+TEST(ReadFile, LimitTakesTheFirstBytesOnly)
+{
     TempConfigHome home;
     const fs::path path = home.Path() / "file";
     struct Case {
@@ -32,8 +34,15 @@ TEST(ReadFile, LimitTakesTheFirstBytesOnly) {
     };
     const std::size_t whole = SIZE_MAX;
     const Case cases[] = {
-        {0, whole}, {0, 308}, {307, 308}, {308, 308}, {400, 308},
-        {1, 0},     {5, whole}, {200 * 1024, whole}, {200 * 1024, 100 * 1024},
+        {0, whole},
+        {0, 308},
+        {307, 308},
+        {308, 308},
+        {400, 308},
+        {1, 0},
+        {5, whole},
+        {200 * 1024, whole},
+        {200 * 1024, 100 * 1024},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.fileSize << " bytes, limit " << c.limit);
@@ -46,7 +55,8 @@ TEST(ReadFile, LimitTakesTheFirstBytesOnly) {
 }
 
 // A pipe has no size up front: the buffer grows as the bytes come.
-TEST(ReadFile, PipeIsReadToItsEnd) {
+TEST(ReadFile, PipeIsReadToItsEnd)
+{
     TempConfigHome home;
     const fs::path path = home.Path() / "fifo";
     ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
@@ -69,7 +79,8 @@ TEST(ReadFile, PipeIsReadToItsEnd) {
     EXPECT_EQ(got, content);
 }
 
-TEST(ReadFile, MissingAndUnreadableAreTold) {
+TEST(ReadFile, MissingAndUnreadableAreTold)
+{
     TempConfigHome home;
     Bytes got{1};
     EXPECT_EQ(ReadFile((home.Path() / "missing").string(), got), EReadFile::CannotOpen);

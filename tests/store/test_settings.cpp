@@ -1,9 +1,9 @@
 #include "store/DataFolder.h"
 #include "store/Settings.h"
 
+#include "common/FileBytes.h"
 #include "common/ScopedEnv.h"
 #include "common/TempConfigHome.h"
-#include "common/FileBytes.h"
 #include "store/Fixtures.h"
 
 #include <gtest/gtest.h>
@@ -23,14 +23,16 @@ constexpr int kDesktop = 1024;
 constexpr int kBar = 301;
 constexpr int kCentred = 362;
 
-SSettings Defaults() {
+SSettings Defaults()
+{
     SSettings s;
     SetDefaultSettings(s, kDesktop, kBar);
     return s;
 }
 
 // A record whose every byte differs from the defaults, reserved areas included.
-SSettings Patterned() {
+SSettings Patterned()
+{
     SSettings s = Defaults();
     for (std::size_t i = 0; i < s.reserved1.size(); ++i) s.reserved1[i] = static_cast<std::uint8_t>(i * 7 + 3);
     for (std::size_t i = 0; i < s.reserved3.size(); ++i) s.reserved3[i] = static_cast<std::uint8_t>(0xA0 + i);
@@ -52,23 +54,27 @@ SSettings Patterned() {
     return s;
 }
 
-std::int32_t Int32At(const Bytes& b, std::size_t at) {
+std::int32_t Int32At(const Bytes& b, std::size_t at)
+{
     return static_cast<std::int32_t>(std::uint32_t{b[at]} | std::uint32_t{b[at + 1]} << 8 |
                                      std::uint32_t{b[at + 2]} << 16 | std::uint32_t{b[at + 3]} << 24);
 }
 
-void PutInt32(Bytes& b, std::size_t at, std::int32_t v) {
+void PutInt32(Bytes& b, std::size_t at, std::int32_t v)
+{
     for (int i = 0; i < 4; ++i) b[at + i] = static_cast<std::uint8_t>(static_cast<std::uint32_t>(v) >> (8 * i));
 }
 
-Bytes ImageBytes(const SSettings& s) {
+Bytes ImageBytes(const SSettings& s)
+{
     const SettingsImage img = EncodeSettings(s);
     return Bytes(img.begin(), img.end());
 }
 
 }  // namespace
 
-TEST(Settings, DefaultsFieldByField) {
+TEST(Settings, DefaultsFieldByField)
+{
     TempConfigHome home;
     const SSettings s = Defaults();
     EXPECT_TRUE(fs::is_directory(home.DataFolder()));
@@ -96,10 +102,13 @@ TEST(Settings, DefaultsFieldByField) {
     EXPECT_EQ(dirty, s);
 }
 
-TEST(Settings, CenterOnDesktopTruncatesEachHalf) {
-    struct Case { int desktop, width, x; };
-    for (const Case c : {Case{1024, 301, 362}, Case{1023, 301, 361}, Case{100, 300, -100},
-                         Case{-5, 3, -3}, Case{INT_MAX, INT_MIN, INT_MAX}}) {
+TEST(Settings, CenterOnDesktopTruncatesEachHalf)
+{
+    struct Case {
+        int desktop, width, x;
+    };
+    for (const Case c : {Case{1024, 301, 362}, Case{1023, 301, 361}, Case{100, 300, -100}, Case{-5, 3, -3},
+                         Case{INT_MAX, INT_MIN, INT_MAX}}) {
         EXPECT_EQ(CenterOnDesktop(c.desktop, c.width), c.x) << c.desktop << " " << c.width;
     }
     TempConfigHome home;
@@ -108,7 +117,8 @@ TEST(Settings, CenterOnDesktopTruncatesEachHalf) {
     EXPECT_EQ(s.barLeft, -100);  // a bar wider than the desktop is not corrected
 }
 
-TEST(Settings, FaceNameIsCutAndZeroFilled) {
+TEST(Settings, FaceNameIsCutAndZeroFilled)
+{
     SSettings s;
     s.faceName.fill('z');
     s.SetFaceName(std::string(200, 'a'));
@@ -121,7 +131,8 @@ TEST(Settings, FaceNameIsCutAndZeroFilled) {
     EXPECT_EQ(s.FaceName(), std::string(128, 'q'));
 }
 
-TEST(Settings, ImageOffsets) {
+TEST(Settings, ImageOffsets)
+{
     const Bytes b = ImageBytes(Patterned());
     ASSERT_EQ(b.size(), kSettingsSize);
     EXPECT_EQ(b[0], 3);
@@ -147,7 +158,8 @@ TEST(Settings, ImageOffsets) {
     EXPECT_EQ(DecodeSettings(EncodeSettings(Patterned())), Patterned());
 }
 
-TEST(Settings, AnyImageDecodesAndEncodesBackUnchanged) {
+TEST(Settings, AnyImageDecodesAndEncodesBackUnchanged)
+{
     SettingsImage img;
     std::uint32_t x = 12345;
     for (int round = 0; round < 50; ++round) {
@@ -156,7 +168,8 @@ TEST(Settings, AnyImageDecodesAndEncodesBackUnchanged) {
     }
 }
 
-TEST(Settings, SaveWritesExactImageAndLoadGivesItBack) {
+TEST(Settings, SaveWritesExactImageAndLoadGivesItBack)
+{
     TempConfigHome home;
     const SSettings saved = Patterned();
     const std::string path = GetAppDataPath(kSettingsSuffix);
@@ -174,14 +187,16 @@ TEST(Settings, SaveWritesExactImageAndLoadGivesItBack) {
     EXPECT_EQ(ReadBytes(path), ImageBytes(saved));
 }
 
-TEST(Settings, BarLeftBoundIsInclusive) {
+TEST(Settings, BarLeftBoundIsInclusive)
+{
     TempConfigHome home;
     const std::string path = GetAppDataPath(kSettingsSuffix);
     CreateDataFolder();
-    struct Case { std::int32_t stored, loaded; };
-    for (const Case c : {Case{-1, kCentred}, Case{INT_MIN, kCentred}, Case{0, 0},
-                         Case{kDesktop - 50, kDesktop - 50}, Case{kDesktop - 49, kCentred},
-                         Case{INT_MAX, kCentred}}) {
+    struct Case {
+        std::int32_t stored, loaded;
+    };
+    for (const Case c : {Case{-1, kCentred}, Case{INT_MIN, kCentred}, Case{0, 0}, Case{kDesktop - 50, kDesktop - 50},
+                         Case{kDesktop - 49, kCentred}, Case{INT_MAX, kCentred}}) {
         SSettings s = Defaults();
         s.barLeft = c.stored;
         ASSERT_TRUE(SaveSettings(path, s));
@@ -199,14 +214,18 @@ TEST(Settings, BarLeftBoundIsInclusive) {
     EXPECT_EQ(s.barLeft, INT_MIN / 2 - 15);
 }
 
-TEST(Settings, OutOfRangeFieldsTakeTheirDefaults) {
-    struct Case { std::size_t offset; std::int32_t value, loaded; };
+TEST(Settings, OutOfRangeFieldsTakeTheirDefaults)
+{
+    struct Case {
+        std::size_t offset;
+        std::int32_t value, loaded;
+    };
     const Case cases[] = {
-        {272, 8, 8},  {272, 9, 1},  {272, -1, 1},       // colorScheme
-        {276, 0, 0},  {276, 5, 4},  {276, INT_MIN, 4},  // rounding
-        {296, 9, 9},  {296, 10, 0}, {296, -3, 0},       // transparency
-        {304, 0, 0},  {304, 6, 1},  {304, INT_MAX, 1},  // buttonView
-        {268, 50, 50}, {268, 51, 0}, {268, -1, 0},      // engineIndex
+        {272, 8, 8},   {272, 9, 1},  {272, -1, 1},       // colorScheme
+        {276, 0, 0},   {276, 5, 4},  {276, INT_MIN, 4},  // rounding
+        {296, 9, 9},   {296, 10, 0}, {296, -3, 0},       // transparency
+        {304, 0, 0},   {304, 6, 1},  {304, INT_MAX, 1},  // buttonView
+        {268, 50, 50}, {268, 51, 0}, {268, -1, 0},       // engineIndex
     };
     const Bytes base = ImageBytes(Patterned());
     for (const Case& c : cases) {
@@ -222,7 +241,8 @@ TEST(Settings, OutOfRangeFieldsTakeTheirDefaults) {
     }
 }
 
-TEST(Settings, LongFileUsesFirstImageAndNextSaveTrimsIt) {
+TEST(Settings, LongFileUsesFirstImageAndNextSaveTrimsIt)
+{
     TempConfigHome home;
     CreateDataFolder();
     const std::string path = GetAppDataPath(kSettingsSuffix);
@@ -236,7 +256,8 @@ TEST(Settings, LongFileUsesFirstImageAndNextSaveTrimsIt) {
     EXPECT_EQ(ReadBytes(path), ImageBytes(Patterned()));
 }
 
-TEST(Settings, MissingShortOrUnreadableFileLeavesRecordAlone) {
+TEST(Settings, MissingShortOrUnreadableFileLeavesRecordAlone)
+{
     TempConfigHome home;
     CreateDataFolder();
     const std::string path = GetAppDataPath(kSettingsSuffix);
@@ -257,7 +278,8 @@ TEST(Settings, MissingShortOrUnreadableFileLeavesRecordAlone) {
     EXPECT_FALSE(ParseSettings(nullptr, 0, s, kDesktop, kBar));
 }
 
-TEST(Settings, ReadOnlyFileLoadsButIsNotReplaced) {
+TEST(Settings, ReadOnlyFileLoadsButIsNotReplaced)
+{
     TempConfigHome home;
     CreateDataFolder();
     const std::string path = GetAppDataPath(kSettingsSuffix);
@@ -274,7 +296,8 @@ TEST(Settings, ReadOnlyFileLoadsButIsNotReplaced) {
     EXPECT_EQ(FolderEntries(home.DataFolder()), std::vector<std::string>{"data1.lmr"});
 }
 
-TEST(Settings, SaveWhereNoFileCanBeMadeFails) {
+TEST(Settings, SaveWhereNoFileCanBeMadeFails)
+{
     TempConfigHome home;
     const SSettings s = Patterned();  // the defaults made the data folder
     fs::remove_all(home.DataFolder());
@@ -287,7 +310,8 @@ TEST(Settings, SaveWhereNoFileCanBeMadeFails) {
     EXPECT_EQ(FolderEntries(home.Path()), std::vector<std::string>{"Lumora"});
 }
 
-TEST(DataFolder, AppDataPathFollowsXdgThenHome) {
+TEST(DataFolder, AppDataPathFollowsXdgThenHome)
+{
     ScopedEnv home("HOME", "/home/someone");
     {
         ScopedEnv xdg("XDG_CONFIG_HOME", "/cfg/here");
@@ -305,7 +329,8 @@ TEST(DataFolder, AppDataPathFollowsXdgThenHome) {
     EXPECT_EQ(GetAppDataPath("/x"), std::string(pw->pw_dir) + "/.config/x");
 }
 
-TEST(DataFolder, CreatedWithMissingParents) {
+TEST(DataFolder, CreatedWithMissingParents)
+{
     TempConfigHome home;
     ScopedEnv xdg("XDG_CONFIG_HOME", (home.Path() / "a" / "b").c_str());
     CreateDataFolder();

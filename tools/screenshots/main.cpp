@@ -86,8 +86,7 @@ int main(int argc, char** argv)
     for (const SShot& shot : Shots()) {
         for (int scale : {1, 2}) {
             const QString file = folder + QLatin1Char('/') + shot.name +
-                                 (scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale)) +
-                                 QStringLiteral(".png");
+                                 (scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale)) + QStringLiteral(".png");
             if (!RenderBar(shot.look, scale).save(file)) {
                 std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
                 return 1;
