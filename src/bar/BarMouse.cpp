@@ -16,6 +16,7 @@
 #include "menus/EngineMenu.h"
 #include "menus/OptionsMenu.h"
 #include "platform/AddressOpener.h"
+#include "platform/X11Window.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -137,26 +138,39 @@ void CLumoraDlg::OnPollTick(int id)
 
 void CLumoraDlg::OnTimer(int id)
 {
-    m_windowRect = geometry();
     if (id == TIMER_SHOW_POLL || id == TIMER_HIDE_POLL) {
+        m_windowRect = BarRect();
         // The whole window rectangle counts, also the part above the screen.
         const bool inside = m_windowRect.contains(QCursor::pos());
         if (inside != m_shown && !m_dragging) ShowBar(inside);
     } else if (id == TIMER_PIN) {
-        if (m_windowRect.top() >= 0) MoveBarTop(m_settings.autoHide ? kPullStripHeight - height() : kShownTop);
+        // Only the window system's word counts here: Qt's geometry of a window
+        // that is being reparented can read (0, 0), and pinning that would
+        // carry the bar to the left edge. The x stays where the bar really is.
+        m_windowRect = QRect(WindowSystemPosition(this), size());
+        if (m_windowRect.top() >= 0) {
+            m_barLeft = m_windowRect.left();
+            MoveBarTop(m_settings.autoHide ? kPullStripHeight - height() : kShownTop);
+        }
     }
 }
 
+QRect CLumoraDlg::BarRect() const
+{
+    return QRect(QPoint(m_barLeft, y()), size());
+}
+
+// Every vertical move keeps the bar's own x; only a drag changes it.
 void CLumoraDlg::MoveBarTop(int top)
 {
-    move(m_windowRect.left(), top);
+    move(m_barLeft, top);
 }
 
 void CLumoraDlg::ShowBar(bool show)
 {
     if (!show && !m_settings.autoHide) return;
     m_shown = show;
-    m_windowRect = geometry();
+    m_windowRect = BarRect();
 
     // No delay between the steps: the slide is one burst of moves.
     const int hiddenTop = kPullStripHeight - height();
@@ -207,8 +221,9 @@ void CLumoraDlg::OnMouseMove(const QPoint& point, const QPoint& screen)
     }
 
     if (m_dragging) {
-        m_windowRect = geometry();
-        move(screen.x() - m_dragOrigin.x(), kShownTop);
+        m_barLeft = screen.x() - m_dragOrigin.x();
+        MoveBarTop(kShownTop);
+        m_windowRect = BarRect();
         m_shown = true;
         KillBarTimer(TIMER_SHOW_POLL);
         if (m_settings.autoHide) SetBarTimer(TIMER_HIDE_POLL);

@@ -2,8 +2,19 @@
 
 #include "engines/Catalog.h"
 #include "platform/Desktop.h"
+#include "platform/X11Window.h"
+#include "store/AtomicFile.h"
 #include "store/CatalogFile.h"
 #include "store/DataFolder.h"
+
+// Saves killed half-way (the process ended between writing the temporary
+// file and renaming it) leave the temporary behind; nothing else would ever
+// remove it.
+void CLumoraDlg::RemoveLeftoverTempFiles()
+{
+    RemoveInterruptedSaves(GetAppDataPath(kSettingsSuffix));
+    RemoveInterruptedSaves(GetAppDataPath(kCatalogSuffix));
+}
 
 // A settings file that is missing, short or unreadable gives the defaults,
 // which also make the data folder for the first save.
@@ -25,7 +36,7 @@ void CLumoraDlg::LoadCatalogOrBuiltIn()
 // good file behind; either way the bar ends.
 void CLumoraDlg::SaveAndClose()
 {
-    m_windowRect = geometry();
+    m_windowRect = QRect(WindowSystemPosition(this), size());
     m_settings.barLeft = m_windowRect.left();
     SaveSettings(GetAppDataPath(kSettingsSuffix), m_settings);
     SaveCatalog(GetAppDataPath(kCatalogSuffix), m_engines);

@@ -2,6 +2,7 @@
 
 #include "bar/BarPainter.h"
 #include "bar/BarTemplate.h"
+#include "bar/DialogPlacer.h"
 #include "engines/Catalog.h"
 #include "engines/Dispatch.h"
 #include "engines/EngineMenuModel.h"
@@ -51,6 +52,8 @@ CLumoraDlg::CLumoraDlg()
     setAttribute(Qt::WA_OpaquePaintEvent);
     MakeDockWindow(this);
     PrepareMouseAndTimers();
+    // Dialogs open below the bar's shown place, never under it.
+    new CDialogPlacer([this] { return QRect(QPoint(m_barLeft, kShownTop), size()); }, this);
 
     OnInitDialog();
 }
@@ -67,14 +70,16 @@ void CLumoraDlg::OnInitDialog()
     m_shown = true;
 
     LayOutBar();
+    RemoveLeftoverTempFiles();
     LoadSettingsOrDefaults();
     LoadCatalogOrBuiltIn();
     BuildOptionsMenu();
     BuildEngineMenu();
 
     // Moving before the dialog is shown also keeps QDialog from centring it.
-    move(m_settings.barLeft, kShownTop);
-    m_windowRect = geometry();
+    m_barLeft = m_settings.barLeft;
+    MoveBarTop(kShownTop);
+    m_windowRect = BarRect();
 
     ApplyColorScheme(m_settings.colorScheme);
     ApplyFonts();

@@ -54,6 +54,7 @@ public:
     void ApplyFonts();
 
     // Data files (BarPersistence.cpp).
+    void RemoveLeftoverTempFiles();
     void LoadSettingsOrDefaults();
     void LoadCatalogOrBuiltIn();
     // Stores the bar's x, writes both files and ends the bar.
@@ -104,6 +105,9 @@ public:
     bool m_shown = true;         // at the shown position, not retracted
     bool m_hoverEngine = false;  // cursor over the engine-name box
     QPoint m_dragOrigin;         // client point of the button-down
+    // The bar's x as the bar itself last set it (start-up, a drag) or the
+    // pin found it; every vertical move keeps it.
+    int m_barLeft = 0;
 
     // Look.
     QColor m_backColor;
@@ -163,6 +167,8 @@ private:
     const SPollTimer* PollTimer(int id) const;
     void OnPollTick(int id);
     void WakePolls();
+    // The bar at its own x (m_barLeft) and its current top.
+    QRect BarRect() const;
     void MoveBarTop(int top);
     void OpenPopup(CCommandMenu* menu, const QRect& clientBox);
 

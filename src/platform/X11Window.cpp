@@ -72,3 +72,25 @@ void MakeDockWindow(QWidget* window)
     const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     if (x11 && x11->connection()) AddSkipStates(x11->connection(), static_cast<xcb_window_t>(id));
 }
+
+QPoint WindowSystemPosition(const QWidget* window)
+{
+    const QPoint qtPosition = window->geometry().topLeft();
+    if (QGuiApplication::platformName() != QLatin1String("xcb") || !window->internalWinId()) return qtPosition;
+    // Native and logical pixels differ only with Qt's own scaling; the X
+    // server's answer is then left aside rather than converted.
+    if (window->devicePixelRatioF() != 1.0) return qtPosition;
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    if (!connection) return qtPosition;
+
+    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
+    if (!screen) return qtPosition;
+    const auto id = static_cast<xcb_window_t>(window->internalWinId());
+    const xcb_translate_coordinates_cookie_t cookie = xcb_translate_coordinates(connection, id, screen->root, 0, 0);
+    xcb_translate_coordinates_reply_t* reply = xcb_translate_coordinates_reply(connection, cookie, nullptr);
+    if (!reply) return qtPosition;
+    const QPoint real(reply->dst_x, reply->dst_y);
+    std::free(reply);
+    return real;
+}

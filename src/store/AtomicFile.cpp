@@ -1,14 +1,20 @@
 #include "AtomicFile.h"
 
+#include <cctype>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <cstring>
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
+
+// mkstemp replaces this many X's of the template.
+constexpr std::size_t kTempSuffixLength = 6;
 
 // Writes go out in pieces of this size, so one huge image never asks the
 // kernel for one huge copy.
@@ -51,6 +57,30 @@ std::string FolderOf(const std::string& path)
     return path.substr(0, slash);
 }
 
+std::string BaseOf(const std::string& path)
+{
+    const auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// ".<base>.XXXXXX" in the same folder as the file it replaces.
+std::string TempTemplate(const std::string& folder, const std::string& base)
+{
+    return (folder == "/" ? std::string() : folder) + "/." + base + "." + std::string(kTempSuffixLength, 'X');
+}
+
+bool IsTempNameOf(const char* entry, const std::string& base)
+{
+    const std::string prefix = "." + base + ".";
+    const std::size_t length = std::strlen(entry);
+    if (length != prefix.size() + kTempSuffixLength || std::strncmp(entry, prefix.c_str(), prefix.size()) != 0)
+        return false;
+    for (std::size_t i = prefix.size(); i < length; ++i) {
+        if (!std::isalnum(static_cast<unsigned char>(entry[i]))) return false;
+    }
+    return true;
+}
+
 void SyncFolder(const std::string& folder)
 {
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -73,9 +103,7 @@ bool WriteFileAtomically(const std::string& path, const std::uint8_t* data, std:
     if (hadOld && ::access(target.c_str(), W_OK) != 0) return false;
 
     const std::string folder = FolderOf(target);
-    const auto slash = target.find_last_of('/');
-    const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
-    std::string temp = (folder == "/" ? std::string() : folder) + "/." + base + ".XXXXXX";
+    std::string temp = TempTemplate(folder, BaseOf(target));
 
     const int fd = ::mkstemp(temp.data());
     if (fd < 0) return false;
@@ -94,4 +122,24 @@ bool WriteFileAtomically(const std::string& path, const std::uint8_t* data, std:
     }
     SyncFolder(folder);
     return true;
+}
+
+int RemoveInterruptedSaves(const std::string& path)
+{
+    if (path.empty() || path.back() == '/') return 0;
+    const std::string folder = FolderOf(path);
+    const std::string base = BaseOf(path);
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) return 0;
+    int removed = 0;
+    while (const dirent* entry = ::readdir(dir)) {
+        if (!IsTempNameOf(entry->d_name, base)) continue;
+        // lstat, not stat: a link of that name is not ours to follow.
+        const std::string candidate = (folder == "/" ? std::string() : folder) + "/" + entry->d_name;
+        struct stat st {};
+        if (::lstat(candidate.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
+        if (::unlink(candidate.c_str()) == 0) ++removed;
+    }
+    ::closedir(dir);
+    return removed;
 }

@@ -8,3 +8,10 @@
 // flushed to disk and renamed over the old file. On any failure the temporary
 // file is removed, the old file is left as it was, and false is returned.
 bool WriteFileAtomically(const std::string& path, const std::uint8_t* data, std::size_t size);
+
+// A save that was killed before its rename leaves its temporary file behind.
+// Removes the leftovers of saves of `path` (".<name>.XXXXXX" beside it: six
+// letters or digits, as WriteFileAtomically makes them). Only regular files
+// of exactly that pattern go; anything else, and a file that cannot be
+// removed, is left alone. Returns how many were removed.
+int RemoveInterruptedSaves(const std::string& path);

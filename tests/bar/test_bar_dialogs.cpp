@@ -5,11 +5,22 @@
 #include "dialogs/AboutDlg.h"
 #include "dialogs/CatalogDlg.h"
 #include "dialogs/DialogTestKit.h"
+#include "dialogs/EditSearch.h"
 #include "menus/Commands.h"
 #include "menus/EngineMenu.h"
 #include "menus/MenuProbe.h"
 
+#include <QFontDialog>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+
 #include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <map>
 
 namespace {
 
@@ -97,6 +108,72 @@ TEST_F(BarDialogsTest, AboutOpensFromTheHelpMenu)
         &bar);
     bar.OnCommand(kAboutCommand);
     EXPECT_TRUE(opened);
+}
+
+// Every window the bar opens comes up in the middle of the screen and never
+// under the bar, which hangs from the top edge and stays on top. Nested ones
+// (the edit dialog over the catalogue, its warning) too.
+TEST_F(BarDialogsTest, DialogsOpenCentredOnTheScreenAndClearOfTheBar)
+{
+    CLumoraDlg bar;
+    bar.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&bar));
+    const QRect shownBar(QPoint(bar.x(), -2), bar.size());
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+
+    std::map<std::string, QRect> frames;
+    auto record = [&frames](const std::string& what, QWidget* w) { frames[what] = w->frameGeometry(); };
+
+    OnNextModal(
+        [&](QWidget* w) {
+            record("catalogue", w);
+            static_cast<QDialog*>(w)->reject();
+        },
+        &bar);
+    bar.OnCommand(kCatalogCommand);
+    OnNextModal(
+        [&](QWidget* w) {
+            record("about box", w);
+            static_cast<QDialog*>(w)->reject();
+        },
+        &bar);
+    bar.OnCommand(kAboutCommand);
+    OnNextModal(
+        [&](QWidget* w) {
+            record("font dialog", w);
+            static_cast<QDialog*>(w)->reject();
+        },
+        &bar);
+    bar.OnCommand(kFontCommand);
+
+    // The edit dialog, then its "Empty Serch Name" warning on OK with no name.
+    OnNextDialog<CCatalogDlg>(
+        [&](CCatalogDlg* catalog) {
+            OnNextDialog<CEditSearch>(
+                [&, catalog](CEditSearch* edit) {
+                    record("edit dialog", edit);
+                    OnNextDialog<QMessageBox>(
+                        [&](QMessageBox* box) {
+                            record("warning", box);
+                            box->accept();
+                        },
+                        edit);
+                    edit->findChild<QPushButton*>(QStringLiteral("okButton"))->click();
+                },
+                catalog);
+            catalog->OnAdd();
+            catalog->reject();
+        },
+        &bar);
+    bar.OnCommand(kCatalogCommand);
+
+    ASSERT_EQ(frames.size(), 5u);
+    for (const auto& [what, frame] : frames) {
+        SCOPED_TRACE(what);
+        EXPECT_FALSE(frame.intersects(shownBar)) << frame.y() << " vs the bar's bottom " << shownBar.bottom();
+        EXPECT_LE(std::abs(frame.center().x() - screen.center().x()), 3);
+        EXPECT_TRUE(screen.contains(frame));
+    }
 }
 
 }  // namespace

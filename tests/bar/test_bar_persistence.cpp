@@ -18,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdint>
 #include <filesystem>
@@ -91,6 +92,32 @@ TEST_F(BarPersistenceTest, FirstStartTakesTheDefaultsAndTheBuiltInCatalogue)
     EXPECT_TRUE(fs::is_directory(m_home.DataFolder()));
     EXPECT_FALSE(fs::exists(SettingsFile()));
     EXPECT_FALSE(fs::exists(CatalogFile()));
+}
+
+// Temporaries of saves that were killed before their rename are gone once
+// the bar has started; the files themselves and everything else stay.
+TEST_F(BarPersistenceTest, StartRemovesWhatInterruptedSavesLeftBehind)
+{
+    {
+        CLumoraDlg first;
+        ASSERT_EQ(RunBar(first, [&first] { first.OnCommand(kCloseCommand); }), QDialog::Accepted);
+    }
+    const fs::path folder = m_home.DataFolder();
+    const Bytes settings = ReadBytes(SettingsFile());
+    const Bytes catalog = ReadBytes(CatalogFile());
+    const Bytes junk(1000, 0x55);
+    for (const char* name : {".data1.lmr.Ab12Cd", ".catalog.lmr.x9Y8z7", ".catalog.lmr.000000", ".catalog.lmr.keep",
+                             "my-notes.txt", ".other.lmr.Ab12Cd"})
+        WriteBytes(folder / name, junk);
+
+    CLumoraDlg bar;
+    std::vector<std::string> left;
+    for (const auto& entry : fs::directory_iterator(folder)) left.push_back(entry.path().filename().string());
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{".catalog.lmr.keep", ".other.lmr.Ab12Cd", "catalog.lmr", "data1.lmr",
+                                              "my-notes.txt"}));
+    EXPECT_EQ(ReadBytes(SettingsFile()), settings);
+    EXPECT_EQ(ReadBytes(CatalogFile()), catalog);
 }
 
 TEST_F(BarPersistenceTest, SavedSettingsComeBack)

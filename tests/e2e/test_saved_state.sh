@@ -5,65 +5,15 @@
 # Usage: test_saved_state.sh <path to lumora>
 # shellcheck source=bar.sh
 source "$(dirname "$0")/bar.sh"
+# shellcheck source=datafiles.sh
+source "$(dirname "$0")/datafiles.sh"
 
 e2e_setup "$@"
 
 data=$E2E_TMP/config/Lumora
-mkdir -p "$data"
-
-# Byte writers. byte <value>: one byte; le32 <value>: a little-endian 32-bit
-# integer; zeros <n>: n zero bytes; str <text>: the text after its one-byte
-# length (shorter than 255 bytes).
-byte() {
-    # shellcheck disable=SC2059
-    printf "$(printf '\\x%02x' "$1")"
-}
-le32() {
-    local v=$(($1 & 0xFFFFFFFF))
-    byte $((v & 255))
-    byte $((v >> 8 & 255))
-    byte $((v >> 16 & 255))
-    byte $((v >> 24 & 255))
-}
-zeros() {
-    head -c "$1" /dev/zero
-}
-str() {
-    byte "${#1}"
-    printf '%s' "$1"
-}
-# record <selected> <abbreviation> <group> <name> <url>: one catalogue record.
-record() {
-    byte "$1"
-    le32 0 # extra
-    str "$2"
-    str "$3"
-    str "$4"
-    str "$5"
-}
 
 # The settings record: the defaults, except barLeft = 100.
-{
-    zeros 128
-    printf 'Tahoma'
-    zeros 122
-    le32 -11 # fontHeight
-    byte 0   # fontWeightFlag
-    byte 0   # fontItalic
-    byte 1   # autoHide
-    byte 0   # padding
-    le32 100 # barLeft
-    le32 0   # engineIndex
-    le32 1   # colorScheme
-    le32 4   # rounding
-    le32 0
-    zeros 12
-    le32 0 # transparency
-    le32 0
-    le32 1 # buttonView
-} >"$data/data1.lmr"
-size=$(stat -c %s "$data/data1.lmr")
-((size == 308)) || fail "hand-made data1.lmr is $size bytes, expected 308"
+write_settings 100 1
 
 {
     le32 3

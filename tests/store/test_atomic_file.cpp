@@ -134,3 +134,37 @@ TEST(AtomicFile, ReadOnlyFolderOrFileIsLeftAlone)
     EXPECT_EQ(ReadBytes(file), kOld);
     EXPECT_EQ(FolderEntries(dir.Path()), std::vector<std::string>{"f.lmr"});
 }
+
+// What a killed save leaves behind goes at the next start; nothing else in
+// the folder does, however close its name.
+TEST(AtomicFile, RemovesOnlyTheLeftoversOfInterruptedSaves)
+{
+    TempConfigHome dir;
+    const fs::path folder = dir.Path();
+    const fs::path file = folder / "catalog.lmr";
+    ASSERT_TRUE(Write(file, kOld));
+    const std::vector<std::string> leftovers = {".catalog.lmr.a1B2c3", ".catalog.lmr.XXXXXX"};
+    const std::vector<std::string> kept = {"catalog.lmr",         ".catalog.lmr.short", ".catalog.lmr.toolong7",
+                                           ".catalog.lmr.ab-cd_", ".data1.lmr.a1B2c3",  "catalog.lmr.a1B2c3",
+                                           ".catalog.lmr.",       "notes.txt",          ".catalog.lmr.link00",
+                                           ".catalog.lmr.folder"};
+    for (const std::string& name : leftovers) ASSERT_TRUE(Write(folder / name, kOld));
+    for (const std::string& name : kept) {
+        if (name == ".catalog.lmr.link00") {
+            fs::create_symlink(file, folder / name);
+        } else if (name == ".catalog.lmr.folder") {
+            fs::create_directory(folder / name);
+        } else if (!fs::exists(folder / name)) {
+            ASSERT_TRUE(Write(folder / name, kOld));
+        }
+    }
+
+    EXPECT_EQ(RemoveInterruptedSaves(file.string()), 2);
+    for (const std::string& name : leftovers) EXPECT_FALSE(fs::exists(folder / name)) << name;
+    for (const std::string& name : kept) EXPECT_TRUE(fs::exists(fs::symlink_status(folder / name))) << name;
+    EXPECT_EQ(ReadBytes(file), kOld);
+
+    // No folder, no file name: nothing to do, nothing breaks.
+    EXPECT_EQ(RemoveInterruptedSaves((folder / "missing" / "catalog.lmr").string()), 0);
+    EXPECT_EQ(RemoveInterruptedSaves(folder.string() + "/"), 0);
+}
