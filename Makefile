@@ -36,7 +36,7 @@ asan: deps
 # (under fuzz/corpus-work), then what it found. The targets need clang.
 FUZZ_TARGETS = $(addprefix fuzz_,$(notdir $(wildcard fuzz/corpus/*)))
 fuzz: deps
-	@cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DLUMORA_BUILD_BENCH=OFF $(CMAKE_FLAGS) >/dev/null
+	@cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DLUMORA_FUZZ=ON -DLUMORA_BUILD_BENCH=OFF $(CMAKE_FLAGS) >/dev/null
 	@cmake --build $(FUZZ_DIR) --target $(FUZZ_TARGETS) -j$(JOBS)
 	@scripts/fuzz.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
 

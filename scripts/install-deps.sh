@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev libgl-dev libxcb1-dev libxkbcommon-dev
   libgtest-dev
   clang libclang-rt-14-dev clang-format
+  libxcb-damage0-dev libxcb-shape0-dev
   xvfb xauth xdotool openbox x11-utils
   fonts-dejavu-core desktop-file-utils file
 )

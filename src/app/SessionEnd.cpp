@@ -1,7 +1,7 @@
 #include "app/SessionEnd.h"
 
 #include "bar/LumoraDlg.h"
-#include "menus/Commands.h"
+#include "options/OptionTable.h"
 #include "platform/TerminationSignals.h"
 
 #include <QApplication>

@@ -1,7 +1,6 @@
 #include "bar/LumoraDlg.h"
 
 #include "bar/BarLook.h"
-#include "menus/OptionsMenu.h"
 
 #include <QLineEdit>
 
@@ -38,7 +37,6 @@ void CLumoraDlg::ApplyColorScheme(int scheme)
         m_lineColor = colors->line;
         m_textColor = colors->text;
     }
-    if (m_optionsMenu) m_optionsMenu->CheckColorScheme(scheme);
 }
 
 // Never keeps the scheme in use, so the colours always change.
@@ -56,7 +54,6 @@ void CLumoraDlg::ApplyRounding(int level)
     m_settings.rounding = level;
     // Only the bottom corners are cut; an unknown level keeps the whole window.
     setMask(BarWindowShape(size(), level));
-    if (m_optionsMenu) m_optionsMenu->CheckRounding(level);
     // Also flushes the new shape to the X server when this runs from a timer
     // while the bar is idle.
     update();
@@ -66,7 +63,6 @@ void CLumoraDlg::ApplyTransparency(int level)
 {
     // The level is kept, never read back: Qt stores the opacity in 8 bits.
     setWindowOpacity(OpacityForLevel(level));
-    if (m_optionsMenu) m_optionsMenu->CheckTransparency(level);
     m_settings.transparency = level;
     // Nothing changes in the bar itself; the repaint request only makes the
     // new opacity reach the X server while the bar is idle.
@@ -77,7 +73,6 @@ void CLumoraDlg::ApplyButtonView(int view)
 {
     m_query->setGeometry(m_editRect.x(), m_editRect.y(),
                          EditWidthForView(view, m_editRect.width(), m_optionsBox.width()), m_editRect.height());
-    if (m_optionsMenu) m_optionsMenu->CheckButtonView(view);
     m_settings.buttonView = view;
     update(m_searchBox);
 }

@@ -12,27 +12,26 @@
 const std::vector<SColorScheme>& ColorSchemes()
 {
     static const std::vector<SColorScheme> schemes = [] {
+        // In index order; the option table names them.
         struct Row {
-            const char* label;
             int back[3], box[3], line[3], text[3];
         };
         static constexpr Row rows[kSchemeCount] = {
-            {"Blue Light", {180, 215, 250}, {170, 205, 240}, {100, 150, 180}, {0, 0, 80}},
-            {"Blue Dark", {140, 180, 220}, {160, 200, 240}, {80, 120, 150}, {40, 60, 80}},
-            {"Green Light", {210, 250, 210}, {200, 240, 200}, {130, 170, 130}, {30, 80, 50}},
-            {"Green Dark", {150, 200, 150}, {170, 220, 170}, {80, 130, 100}, {30, 80, 50}},
-            {"Sulphur Light", {220, 240, 190}, {210, 230, 180}, {140, 160, 60}, {80, 100, 50}},
-            {"Sulphur Dark", {200, 220, 150}, {210, 230, 160}, {120, 140, 50}, {30, 50, 0}},
-            {"Yellow Light", {240, 240, 200}, {230, 230, 190}, {170, 170, 100}, {100, 100, 50}},
-            {"Gray Light", {220, 220, 220}, {210, 210, 210}, {140, 140, 140}, {80, 80, 80}},
-            {"Gray Dark", {190, 190, 190}, {200, 200, 200}, {100, 100, 100}, {50, 50, 50}},
+            {{180, 215, 250}, {170, 205, 240}, {100, 150, 180}, {0, 0, 80}},
+            {{140, 180, 220}, {160, 200, 240}, {80, 120, 150}, {40, 60, 80}},
+            {{210, 250, 210}, {200, 240, 200}, {130, 170, 130}, {30, 80, 50}},
+            {{150, 200, 150}, {170, 220, 170}, {80, 130, 100}, {30, 80, 50}},
+            {{220, 240, 190}, {210, 230, 180}, {140, 160, 60}, {80, 100, 50}},
+            {{200, 220, 150}, {210, 230, 160}, {120, 140, 50}, {30, 50, 0}},
+            {{240, 240, 200}, {230, 230, 190}, {170, 170, 100}, {100, 100, 50}},
+            {{220, 220, 220}, {210, 210, 210}, {140, 140, 140}, {80, 80, 80}},
+            {{190, 190, 190}, {200, 200, 200}, {100, 100, 100}, {50, 50, 50}},
         };
         auto colour = [](const int(&c)[3]) { return QColor(c[0], c[1], c[2]); };
         std::vector<SColorScheme> out;
         for (int i = 0; i < kSchemeCount; ++i) {
             const Row& r = rows[i];
-            out.push_back(
-                {i, r.label, kSchemeCommandBase + i, colour(r.back), colour(r.box), colour(r.line), colour(r.text)});
+            out.push_back({i, colour(r.back), colour(r.box), colour(r.line), colour(r.text)});
         }
         return out;
     }();
@@ -61,13 +60,6 @@ int CornerDiameter(int element, int level)
     return table[static_cast<std::size_t>(element + 4 * level)];
 }
 
-QString RoundingLabel(int level)
-{
-    static const char* const labels[kRoundingLevels] = {"Not", "5", "10", "15", "20"};
-    if (level < 0 || level >= kRoundingLevels) return {};
-    return QString::fromLatin1(labels[level]);
-}
-
 // ---- Transparency ----------------------------------------------------------
 
 int AlphaForLevel(int level)
@@ -82,31 +74,7 @@ double OpacityForLevel(int level)
     return AlphaForLevel(level) / 255.0;
 }
 
-QString TransparencyLabel(int level)
-{
-    if (level < 0 || level >= kTransparencyLevels) return {};
-    if (level == 0) return QStringLiteral("Not");
-    return QString::number(level * 10) + QLatin1Char('%');
-}
-
 // ---- Search-button views ---------------------------------------------------
-
-const std::vector<SButtonView>& ButtonViews()
-{
-    static const std::vector<SButtonView> views = [] {
-        static const char* const labels[kButtonViewCount] = {"Not", "Zoom", "Arrow 1", "Arrow 2", "Arrow 3", "Go"};
-        std::vector<SButtonView> out;
-        for (int i = 0; i < kButtonViewCount; ++i) out.push_back({i, labels[i], kButtonViewCommandBase + i});
-        return out;
-    }();
-    return views;
-}
-
-const SButtonView* FindButtonView(int view)
-{
-    if (view < 0 || view >= kButtonViewCount) return nullptr;
-    return &ButtonViews()[static_cast<std::size_t>(view)];
-}
 
 bool UsesFullEditWidth(int view)
 {

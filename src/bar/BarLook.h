@@ -1,5 +1,7 @@
 #pragma once
 
+#include "options/OptionTable.h"
+
 #include <QColor>
 #include <QFont>
 #include <QPoint>
@@ -12,7 +14,8 @@
 
 // The bar's look as plain data and pure functions: colour schemes, corner
 // rounding, transparency, search-button views, fonts, and the pixel shapes
-// the painter and the window shape are built from.
+// the painter and the window shape are built from. The options' labels and
+// commands are in the option table.
 //
 // Rectangles follow the layout's convention: QRect(x, y, w, h) covers the
 // pixels x .. x + w - 1, so a 1-pixel outline of a box runs along its
@@ -20,14 +23,10 @@
 
 // ---- Colour schemes ----------------------------------------------------
 
-inline constexpr int kSchemeCount = 9;
-inline constexpr int kSchemeCommandBase = 370;  // 370 + index
-inline constexpr int kRandomSchemeCommand = 380;
+inline constexpr int kSchemeCount = kColorSchemeOption.valueCount;
 
 struct SColorScheme {
     int index;
-    const char* label;
-    int command;
     QColor back;  // whole background
     QColor box;   // fill of the options box
     QColor line;  // outlines, separator and search glyphs
@@ -45,8 +44,7 @@ inline const QColor kFieldColor{255, 255, 255};
 
 // ---- Rounding ------------------------------------------------------------
 
-inline constexpr int kRoundingLevels = 5;
-inline constexpr int kRoundingCommandBase = 400;  // 400 + level
+inline constexpr int kRoundingLevels = kRoundingOption.valueCount;
 
 enum ERoundedElement {
     kEngineBoxElement = 0,
@@ -59,13 +57,9 @@ enum ERoundedElement {
 // 0 (square corners) for arguments out of range.
 int CornerDiameter(int element, int level);
 
-// "Not", "5", "10", "15", "20"; empty out of range.
-QString RoundingLabel(int level);
-
 // ---- Transparency ----------------------------------------------------------
 
-inline constexpr int kTransparencyLevels = 10;
-inline constexpr int kTransparencyCommandBase = 390;  // 390 + level
+inline constexpr int kTransparencyLevels = kTransparencyOption.valueCount;
 
 // The window's constant alpha: 255 - 25.5 * level, truncated. Out-of-range
 // levels are opaque.
@@ -74,9 +68,6 @@ int AlphaForLevel(int level);
 // The same as a window opacity. Qt keeps opacity in 8 bits, so callers keep
 // the level and derive this, never the other way round.
 double OpacityForLevel(int level);
-
-// "Not", "10%" .. "90%"; empty out of range.
-QString TransparencyLabel(int level);
 
 // ---- Search-button views ---------------------------------------------------
 
@@ -89,19 +80,7 @@ enum EButtonView {
     kViewGo = 5,
 };
 
-inline constexpr int kButtonViewCount = 6;
-inline constexpr int kButtonViewCommandBase = 420;  // 420 + view
-
-struct SButtonView {
-    int index;
-    const char* label;
-    int command;
-};
-
-const std::vector<SButtonView>& ButtonViews();
-
-// The view with this index, or nullptr outside 0..5.
-const SButtonView* FindButtonView(int view);
+inline constexpr int kButtonViewCount = kButtonViewOption.valueCount;
 
 // Only "Not" leaves the query edit its full width; every glyph needs the
 // search box free.

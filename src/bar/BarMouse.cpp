@@ -12,9 +12,9 @@
 
 #include "bar/BarTemplate.h"
 #include "bar/CursorBlink.h"
-#include "menus/Commands.h"
 #include "menus/EngineMenu.h"
 #include "menus/OptionsMenu.h"
+#include "options/OptionTable.h"
 #include "platform/AddressOpener.h"
 #include "platform/X11Window.h"
 
@@ -29,15 +29,6 @@
 #include <utility>
 
 namespace {
-
-using std::chrono::milliseconds;
-
-constexpr milliseconds kPollPeriod{500};
-constexpr milliseconds kPinDelay{100};
-// Vertical step of the show and hide movements.
-constexpr int kSlideStep = 5;
-// Input-free time after which the query field's cursor stops blinking.
-constexpr milliseconds kBlinkIdle{10000};
 
 constexpr char kHelpFile[] = "help.chm";
 
@@ -191,7 +182,6 @@ void CLumoraDlg::ShowBar(bool show)
 void CLumoraDlg::ToggleAutoHide()
 {
     m_settings.autoHide = m_settings.autoHide ? 0 : 1;
-    if (m_optionsMenu) m_optionsMenu->CheckAutoHide(m_settings.autoHide != 0);
     if (m_settings.autoHide) return;
 
     if (!m_shown) {
@@ -248,11 +238,11 @@ void CLumoraDlg::OnLButtonUp(const QPoint& point)
 
     // The end of a drag is a click like any other.
     if (m_engineBox.contains(point)) {
-        OpenPopup(m_engineMenu, m_engineBox);
+        OpenPopup(EngineMenu(), m_engineBox);
         m_hoverEngine = false;
         update(m_engineBox);
     } else if (m_optionsBox.contains(point)) {
-        OpenPopup(m_optionsMenu, m_optionsBox);
+        OpenPopup(OptionsMenu(), m_optionsBox);
     } else if (m_searchBox.contains(point)) {
         // Also with no search button drawn.
         RunSearch(m_query->text().toStdString());

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <chrono>
+
 // The bar's window and control rectangles in dialog units (8-point dialog
 // font). Everything the bar draws is placed from these at start-up.
 struct SDialogItem {
@@ -23,3 +25,12 @@ inline constexpr int kEditHeight = 18;
 inline constexpr int kPullStripHeight = 3;
 // Screen y of the shown bar's top edge: the top outline row sits just above the screen.
 inline constexpr int kShownTop = -2;
+
+// Timing of auto hide and the pin: a poll decides this long after the last
+// crossing or move; the pin looks this long after the bar was moved down.
+inline constexpr std::chrono::milliseconds kPollPeriod{500};
+inline constexpr std::chrono::milliseconds kPinDelay{100};
+// Vertical step of the show and hide movements.
+inline constexpr int kSlideStep = 5;
+// Input-free time after which the query field's cursor stops blinking.
+inline constexpr std::chrono::milliseconds kBlinkIdle{10000};

@@ -6,7 +6,7 @@
 #include "engines/Catalog.h"
 #include "engines/Dispatch.h"
 #include "engines/EngineMenuModel.h"
-#include "menus/Commands.h"
+#include "options/OptionTable.h"
 #include "platform/AddressOpener.h"
 #include "platform/Desktop.h"
 #include "platform/DialogUnits.h"
@@ -61,8 +61,8 @@ CLumoraDlg::CLumoraDlg()
 CLumoraDlg::~CLumoraDlg() = default;
 
 // Later steps read what earlier ones set: the layout needs the bar's size,
-// the default x needs its width, the engine choice needs the engine list and
-// the menus.
+// the default x needs its width, the engine choice needs the engine list.
+// The menus are not needed for the first frame and wait for their first use.
 void CLumoraDlg::OnInitDialog()
 {
     m_hoverEngine = false;
@@ -73,8 +73,6 @@ void CLumoraDlg::OnInitDialog()
     RemoveLeftoverTempFiles();
     LoadSettingsOrDefaults();
     LoadCatalogOrBuiltIn();
-    BuildOptionsMenu();
-    BuildEngineMenu();
 
     // Moving before the dialog is shown also keeps QDialog from centring it.
     m_barLeft = m_settings.barLeft;
@@ -85,7 +83,7 @@ void CLumoraDlg::OnInitDialog()
     ApplyFonts();
 
     // The stored options are replayed through the commands their menu
-    // entries send, so every menu mark agrees with them from the start.
+    // entries send, so the bar goes through the same steps as for a choice.
     OnCommand(kFirstRoundingCommand + m_settings.rounding);
     // A mouse move at the top-left corner gives the query field the focus
     // and, with auto hide on, starts the hide poll.
@@ -94,6 +92,16 @@ void CLumoraDlg::OnInitDialog()
     OnCommand(kFirstTransparencyCommand + m_settings.transparency);
     OnCommand(kFirstButtonViewCommand + m_settings.buttonView);
     StartTimers();
+}
+
+SBarLayout CLumoraDlg::Layout() const
+{
+    return {m_engineBox, m_optionsBox, m_searchBox, m_editRect, m_fieldRect, m_pullStrip};
+}
+
+SBarColors CLumoraDlg::Colors() const
+{
+    return {m_backColor, m_boxColor, m_lineColor, m_textColor};
 }
 
 void CLumoraDlg::RunSearch(std::string query)

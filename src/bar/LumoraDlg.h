@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engines/SSearch.h"
 #include "store/EngineList.h"
+#include "store/SSearch.h"
 #include "store/Settings.h"
 
 #include <QColor>
@@ -20,11 +20,30 @@ class CEngineMenu;
 class COptionsMenu;
 class QLineEdit;
 
+// The bar's layout rectangles, in client coordinates.
+struct SBarLayout {
+    QRect engineBox;
+    QRect optionsBox;
+    QRect searchBox;
+    QRect editRect;   // the query field's full width
+    QRect fieldRect;  // the white area around it
+    QRect pullStrip;  // bottom rows, all that shows of a hidden bar
+};
+
+// The four colours of the current scheme.
+struct SBarColors {
+    QColor back;  // whole background
+    QColor box;   // fill of the options box
+    QColor line;  // outlines, separator and search glyphs
+    QColor text;  // engine name and "Go"
+};
+
 // The bar: a small borderless window hanging from the top edge of the screen
 // with the current engine's name, the options box and the query field.
 //
-// Its state is plain public data: the painter, the mouse and timer handling
-// and the command handlers all work on the same members.
+// Everything the user does reaches it as a window event or as a numbered
+// command (OnCommand), the same ids the menus send; the rest of the program
+// and the tests read its state through the accessors below.
 class CLumoraDlg : public QDialog {
     Q_OBJECT
 
@@ -32,19 +51,69 @@ public:
     CLumoraDlg();
     ~CLumoraDlg() override;
 
-    // Layout (BarLayout.cpp): every rectangle below from the template.
-    void LayOutBar();
-
-    // Dispatch: opens the address the query makes with the current engine,
-    // or with the engine whose abbreviation starts the query.
-    void RunSearch(std::string query);
-
-    // Command routing (menus/CommandRouting.cpp): menu entries and the
-    // start-up replay of stored options arrive here as numbered commands.
+    // Menu entries, the start-up replay of stored options and the bar's own
+    // requests (double click, end of session) all arrive here. Unknown ids
+    // are ignored. Afterwards the menus' marks show the settings.
     void OnCommand(int id);
 
-    // Look (BarAppearance.cpp). Each stores its option in m_settings and
-    // moves the matching menu mark.
+    // Opens the address the query makes with the current engine, or with the
+    // engine whose abbreviation starts the query.
+    void RunSearch(std::string query);
+
+    // Moves the bar to the shown or the hidden position and swaps the polls.
+    void ShowBar(bool show);
+
+    // The bar's timers, by id.
+    enum EBarTimer {
+        TIMER_SHOW_POLL = 1,  // hidden: shows the bar once the cursor rests on it
+        TIMER_HIDE_POLL = 2,  // shown: hides it once the cursor has left (auto hide)
+        TIMER_PIN = 4,        // puts the bar back on the top edge if moved down
+    };
+    bool IsBarTimerRunning(int id) const;
+    // A tick of timer `id`, as the timer itself would deliver it.
+    void OnTimer(int id);
+
+    // ---- What the bar shows and holds ---------------------------------------
+    const SSettings& Settings() const { return m_settings; }
+    const CEngineList& Engines() const { return m_engines; }
+    const SSearch& Current() const { return m_current; }
+    bool IsShown() const { return m_shown; }
+    bool IsDragging() const { return m_dragging; }
+    bool IsHoverEngine() const { return m_hoverEngine; }
+    SBarLayout Layout() const;
+    SBarColors Colors() const;
+    const QFont& QueryFont() const { return m_queryFont; }
+    QLineEdit* QueryField() const { return m_query; }
+
+    // The popup menus. Start-up does not build them; the first popup, or the
+    // first call here, does, with marks from the settings of that moment.
+    CEngineMenu* EngineMenu();
+    COptionsMenu* OptionsMenu();
+    bool MenusBuilt() const { return m_engineMenu || m_optionsMenu; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    // Mouse, crossing and window events (BarMouse.cpp).
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    friend struct CBarTestAccess;  // tests only: engine lists made on the spot
+
+    void OnInitDialog();
+
+    // Layout (BarLayout.cpp): every rectangle from the template.
+    void LayOutBar();
+
+    // Look (BarAppearance.cpp). Each stores its option in m_settings.
     void ApplyColorScheme(int scheme);
     void ApplyRandomScheme();
     void ApplyRounding(int level);
@@ -60,9 +129,11 @@ public:
     // Stores the bar's x, writes both files and ends the bar.
     void SaveAndClose();
 
-    // Menus and what their entries open (menus/BarMenus.cpp).
+    // Commands, menus and what their entries open (BarCommands.cpp).
     void BuildOptionsMenu();
     void BuildEngineMenu();
+    // Every menu mark from m_settings; menus not built yet are left alone.
+    void ShowMarks();
     // Engine entry k: makes the k-th selected engine current.
     void ChooseEngine(int k);
     void RunCatalogDialog();
@@ -70,33 +141,38 @@ public:
     void ChooseQueryFont();
 
     // Mouse, timers and auto hide (BarMouse.cpp).
-    //
-    // The bar's timers, by id.
-    enum EBarTimer {
-        TIMER_SHOW_POLL = 1,  // hidden: shows the bar once the cursor rests on it
-        TIMER_HIDE_POLL = 2,  // shown: hides it once the cursor has left (auto hide)
-        TIMER_PIN = 4,        // puts the bar back on the top edge if moved down
-    };
-    // Moves the bar to the shown or the hidden position and swaps the polls.
-    void ShowBar(bool show);
     void ToggleAutoHide();
     // Starts the timers that run for the bar's whole life.
     void StartTimers();
     // Starts (or restarts) timer `id` with its period; stops it.
     void SetBarTimer(int id);
     void KillBarTimer(int id);
-    bool IsBarTimerRunning(int id) const;
     // The mouse handlers; points in client coordinates. The Qt event handlers
-    // forward to these.
+    // forward to these. `screen` is where the pointer really was.
     void OnMouseMove(const QPoint& point);
     void OnMouseMove(const QPoint& point, const QPoint& screen);
     void OnLButtonDown(const QPoint& point);
     void OnLButtonUp(const QPoint& point);
     void OnLButtonDblClk();
-    // A tick of timer `id`.
-    void OnTimer(int id);
     // F1: the local help file.
     void OnHelp();
+
+    // Mouse tracking and the timers' wiring, once, before the start-up.
+    void PrepareMouseAndTimers();
+    // A poll as the show/hide logic sees it (`running`), and the Qt timer
+    // behind it, which ticks only while a tick could find something new.
+    struct SPollTimer {
+        QTimer ticker;
+        bool running = false;
+    };
+    SPollTimer* PollTimer(int id);
+    const SPollTimer* PollTimer(int id) const;
+    void OnPollTick(int id);
+    void WakePolls();
+    // The bar at its own x (m_barLeft) and its current top.
+    QRect BarRect() const;
+    void MoveBarTop(int top);
+    void OpenPopup(CCommandMenu* menu, const QRect& clientBox);
 
     QIcon m_hIcon;  // the application icon
 
@@ -123,54 +199,22 @@ public:
     QRect m_engineBox;
     QRect m_optionsBox;
     QRect m_searchBox;
-    QRect m_editRect;   // the query field's full width
-    QRect m_fieldRect;  // the white area around it
-    QRect m_pullStrip;  // bottom rows, all that shows of a hidden bar
+    QRect m_editRect;
+    QRect m_fieldRect;
+    QRect m_pullStrip;
 
-    // Popup menus, children of the bar (menus/BarMenus.cpp); null until built.
+    // Popup menus, children of the bar; null until first needed.
     COptionsMenu* m_optionsMenu = nullptr;
     CEngineMenu* m_engineMenu = nullptr;
+    // Whether the engine menu marks entry engineIndex: not after the list
+    // has changed under it, until the next choice.
+    bool m_engineMarked = false;
 
     QLineEdit* m_query = nullptr;  // owned by the dialog as its child
 
     SSettings m_settings;
     SSearch m_current;
     CEngineList m_engines;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
-    // Mouse, crossing and window events (BarMouse.cpp).
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void enterEvent(QEnterEvent* event) override;
-    void leaveEvent(QEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
-    void changeEvent(QEvent* event) override;
-
-private:
-    void OnInitDialog();
-
-    // BarMouse.cpp.
-    // Mouse tracking and the timers' wiring, once, before the start-up.
-    void PrepareMouseAndTimers();
-    // A poll as the show/hide logic sees it (`running`), and the Qt timer
-    // behind it, which ticks only while a tick could find something new.
-    struct SPollTimer {
-        QTimer ticker;
-        bool running = false;
-    };
-    SPollTimer* PollTimer(int id);
-    const SPollTimer* PollTimer(int id) const;
-    void OnPollTick(int id);
-    void WakePolls();
-    // The bar at its own x (m_barLeft) and its current top.
-    QRect BarRect() const;
-    void MoveBarTop(int top);
-    void OpenPopup(CCommandMenu* menu, const QRect& clientBox);
 
     SPollTimer m_showPoll;
     SPollTimer m_hidePoll;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engines/SSearch.h"
 #include "store/EngineList.h"
+#include "store/SSearch.h"
 
 #include <string>
 

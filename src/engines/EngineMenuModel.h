@@ -1,15 +1,11 @@
 #pragma once
 
-#include "engines/SSearch.h"
+#include "options/OptionTable.h"
 #include "store/EngineList.h"
+#include "store/SSearch.h"
 
 #include <string>
 #include <vector>
-
-// Command ids of the engine menu.
-inline constexpr int kFirstEngineCommand = 300;
-inline constexpr int kMaxEngineEntries = 51;  // 300..350
-inline constexpr int kEditCatalogCommand = 351;
 
 // Entry texts, "name [abbreviation]", of the selected engines in list order,
 // at most kMaxEngineEntries of them; entry k carries command 300 + k.

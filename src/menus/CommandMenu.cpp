@@ -1,7 +1,11 @@
 #include "menus/CommandMenu.h"
 
+#include "options/OptionTable.h"
+
 #include <QAction>
 #include <QActionGroup>
+
+#include <vector>
 
 namespace {
 
@@ -99,6 +103,46 @@ void CCommandMenu::ExecBelow(const QRect& globalBox)
     exec(PopupPosition(globalBox));
 }
 
+QMenu* CCommandMenu::FindSubmenu(const QString& title) const
+{
+    const QList<QMenu*> submenus = findChildren<QMenu*>();
+    for (QMenu* sub : submenus) {
+        if (sub->title() == title) return sub;
+    }
+    return nullptr;
+}
+
+void CCommandMenu::AddRows(std::span<const SMenuRow> rows)
+{
+    struct SLevel {
+        QMenu* menu;
+        QActionGroup* radio;  // made at the level's first choice
+    };
+    std::vector<SLevel> levels{{this, nullptr}};
+    for (const SMenuRow& row : rows) {
+        SLevel& level = levels.back();
+        const QString label = QString::fromUtf8(row.label.data(), static_cast<qsizetype>(row.label.size()));
+        switch (row.kind) {
+        case EMenuRow::Entry: AddCommand(level.menu, label, row.command); break;
+        case EMenuRow::Choice:
+            if (!level.radio) level.radio = NewRadioGroup();
+            AddRadioCommand(level.menu, label, row.command, level.radio);
+            break;
+        case EMenuRow::Switch: AddCheckCommand(level.menu, label, row.command, false); break;
+        case EMenuRow::Separator: level.menu->addSeparator(); break;
+        case EMenuRow::Submenu: {
+            auto* sub = new QMenu(label, this);
+            level.menu->addMenu(sub);
+            levels.push_back({sub, nullptr});
+            break;
+        }
+        case EMenuRow::EndSubmenu:
+            if (levels.size() > 1) levels.pop_back();
+            break;
+        }
+    }
+}
+
 QAction* CCommandMenu::AddCommand(QMenu* menu, const QString& text, int id)
 {
     auto* action = new QAction(text, menu);
@@ -130,13 +174,6 @@ QActionGroup* CCommandMenu::NewRadioGroup()
     auto* group = new QActionGroup(this);
     group->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     return group;
-}
-
-QMenu* CCommandMenu::AddSubmenu(const QString& title)
-{
-    auto* sub = new QMenu(title, this);
-    addMenu(sub);
-    return sub;
 }
 
 void CCommandMenu::OnTriggered(QAction* action)

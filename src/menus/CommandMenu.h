@@ -4,8 +4,11 @@
 #include <QPoint>
 #include <QRect>
 
+#include <span>
+
 class QAction;
 class QActionGroup;
+struct SMenuRow;
 
 // Where a popup opens under a box given in global coordinates: left-aligned,
 // its top-left at the box's bottom-left corner; or right-aligned, its right
@@ -58,10 +61,16 @@ public:
     // command has been emitted by then.
     void ExecBelow(const QRect& globalBox);
 
+    // The submenu with this title, anywhere in the tree, or null.
+    QMenu* FindSubmenu(const QString& title) const;
+
 signals:
     void command(int id);
 
 protected:
+    // Appends rows of the option table: entries, radio entries (the choices
+    // of one submenu share a group), check entries, separators and submenus.
+    void AddRows(std::span<const SMenuRow> rows);
     // Appends an entry to `menu`, this menu or one of its submenus.
     QAction* AddCommand(QMenu* menu, const QString& text, int id);
     // An entry that shows the radio mark of `group`'s range.
@@ -70,8 +79,6 @@ protected:
     QAction* AddCheckCommand(QMenu* menu, const QString& text, int id, bool checked);
     // A group for radio entries; "none marked" is allowed.
     QActionGroup* NewRadioGroup();
-    // A submenu appended to this menu, owned by it.
-    QMenu* AddSubmenu(const QString& title);
 
 private:
     void OnTriggered(QAction* action);

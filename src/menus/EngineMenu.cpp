@@ -1,7 +1,7 @@
 #include "menus/EngineMenu.h"
 
 #include "engines/EngineMenuModel.h"
-#include "menus/Commands.h"
+#include "options/OptionTable.h"
 
 #include <QActionGroup>
 #include <QString>
@@ -23,8 +23,7 @@ void CEngineMenu::Rebuild(const CEngineList& engines)
     for (const std::string& text : EngineMenuTexts(engines)) {
         AddRadioCommand(this, QString::fromStdString(text), id++, m_group);
     }
-    addSeparator();
-    AddCommand(this, QStringLiteral("Edit..."), kEditCatalogCommand);
+    AddRows(EngineMenuTrailerRows());
 }
 
 void CEngineMenu::CheckEngine(int id)

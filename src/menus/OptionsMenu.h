@@ -2,34 +2,26 @@
 
 #include "menus/CommandMenu.h"
 
-// The options menu behind the bar's "..." box: "Auto Hide", the Rounding,
-// Color, Transparent and Button View submenus, "Font...", "Catalog...", the
-// Help submenu and "Close". Built once; afterwards only its marks change.
-// Opens right-aligned under the options box.
+struct SSettings;
+
+// The options menu behind the bar's "..." box, built from the option table:
+// "Auto Hide", the Rounding, Color, Transparent and Button View submenus,
+// "Font...", "Catalog...", the Help submenu and "Close". Opens right-aligned
+// under the options box. It knows nothing of the bar: a choice comes out as
+// a command id, and the marks show whatever settings it is given.
 class COptionsMenu : public CCommandMenu {
     Q_OBJECT
 
 public:
-    // `autoHide` gives "Auto Hide" its initial check mark.
-    explicit COptionsMenu(bool autoHide, QWidget* parent = nullptr);
+    explicit COptionsMenu(QWidget* parent = nullptr);
 
-    // Radio marks of the four appearance submenus, by level or index.
-    void CheckRounding(int level);
-    void CheckColorScheme(int index);
-    void CheckTransparency(int level);
-    void CheckButtonView(int view);
-    void CheckAutoHide(bool on);
+    // Every radio mark and the "Auto Hide" check from the stored options; a
+    // value out of range leaves its submenu unmarked.
+    void ShowSettings(const SSettings& settings);
 
-    QMenu* RoundingMenu() const { return m_rounding; }
-    QMenu* ColorMenu() const { return m_color; }
-    QMenu* TransparentMenu() const { return m_transparent; }
-    QMenu* ButtonViewMenu() const { return m_buttonView; }
-    QMenu* HelpMenu() const { return m_help; }
-
-private:
-    QMenu* m_rounding = nullptr;
-    QMenu* m_color = nullptr;
-    QMenu* m_transparent = nullptr;
-    QMenu* m_buttonView = nullptr;
-    QMenu* m_help = nullptr;
+    QMenu* RoundingMenu() const { return FindSubmenu(QStringLiteral("Rounding")); }
+    QMenu* ColorMenu() const { return FindSubmenu(QStringLiteral("Color")); }
+    QMenu* TransparentMenu() const { return FindSubmenu(QStringLiteral("Transparent")); }
+    QMenu* ButtonViewMenu() const { return FindSubmenu(QStringLiteral("Button View")); }
+    QMenu* HelpMenu() const { return FindSubmenu(QStringLiteral("Help")); }
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engines/SSearch.h"
+#include "store/SSearch.h"
 
 #include <cstdint>
 #include <vector>

@@ -3,6 +3,7 @@
 #include "AtomicFile.h"
 #include "DataFolder.h"
 #include "ReadFile.h"
+#include "options/OptionTable.h"
 
 #include <algorithm>
 #include <vector>
@@ -27,21 +28,7 @@ constexpr std::size_t kOffTransparency = 296;
 constexpr std::size_t kOffReserved4 = 300;
 constexpr std::size_t kOffButtonView = 304;
 
-// Defaults of the fields that have a meaning.
 constexpr std::int32_t kDefaultFontHeight = -11;
-constexpr std::int32_t kDefaultColorScheme = 1;   // "Blue Dark"
-constexpr std::int32_t kDefaultRounding = 4;      // "20"
-constexpr std::int32_t kDefaultTransparency = 0;  // "Not"
-constexpr std::int32_t kDefaultButtonView = 1;    // "Zoom"
-constexpr std::int32_t kDefaultEngineIndex = 0;
-
-// Highest valid value of each level and style field; the engine menu has
-// commands 300..350, so 50 is the last engine position it can show.
-constexpr std::int32_t kMaxColorScheme = 8;
-constexpr std::int32_t kMaxRounding = 4;
-constexpr std::int32_t kMaxTransparency = 9;
-constexpr std::int32_t kMaxButtonView = 5;
-constexpr std::int32_t kMaxEngineIndex = 50;
 
 // The smallest part of the bar that must stay on the desktop.
 constexpr int kMinVisible = 50;
@@ -74,11 +61,6 @@ void GetBytes(const SettingsImage& image, std::size_t at, std::array<std::uint8_
     std::copy_n(image.begin() + static_cast<std::ptrdiff_t>(at), N, bytes.begin());
 }
 
-void KeepInRange(std::int32_t& field, std::int32_t max, std::int32_t fallback)
-{
-    if (field < 0 || field > max) field = fallback;
-}
-
 // Puts the position back on the desktop and replaces level and style values
 // that would index outside the tables that use them.
 void Repair(SSettings& s, int desktopWidth, int barWidth)
@@ -87,11 +69,10 @@ void Repair(SSettings& s, int desktopWidth, int barWidth)
     const long long lastLeft = static_cast<long long>(desktopWidth) - kMinVisible;
     if (s.barLeft < 0 || s.barLeft > lastLeft) s.barLeft = CenterOnDesktop(desktopWidth, barWidth);
 
-    KeepInRange(s.colorScheme, kMaxColorScheme, kDefaultColorScheme);
-    KeepInRange(s.rounding, kMaxRounding, kDefaultRounding);
-    KeepInRange(s.transparency, kMaxTransparency, kDefaultTransparency);
-    KeepInRange(s.buttonView, kMaxButtonView, kDefaultButtonView);
-    KeepInRange(s.engineIndex, kMaxEngineIndex, kDefaultEngineIndex);
+    // Auto hide is a byte whose every non-zero value means on; it is kept.
+    for (const SOption* option : kOptions) {
+        if (!option->isSwitch) SetOptionValue(s, *option, ValidOrDefault(*option, OptionValue(s, *option)));
+    }
 }
 
 }  // namespace
@@ -154,6 +135,32 @@ SSettings DecodeSettings(const SettingsImage& image)
     return s;
 }
 
+int OptionValue(const SSettings& s, const SOption& option)
+{
+    switch (option.command) {
+    case ECommand::ChooseEngine: return s.engineIndex;
+    case ECommand::ColorScheme: return s.colorScheme;
+    case ECommand::Transparency: return s.transparency;
+    case ECommand::Rounding: return s.rounding;
+    case ECommand::ButtonView: return s.buttonView;
+    case ECommand::AutoHide: return s.autoHide != 0 ? 1 : 0;
+    default: return 0;
+    }
+}
+
+void SetOptionValue(SSettings& s, const SOption& option, int value)
+{
+    switch (option.command) {
+    case ECommand::ChooseEngine: s.engineIndex = value; break;
+    case ECommand::ColorScheme: s.colorScheme = value; break;
+    case ECommand::Transparency: s.transparency = value; break;
+    case ECommand::Rounding: s.rounding = value; break;
+    case ECommand::ButtonView: s.buttonView = value; break;
+    case ECommand::AutoHide: s.autoHide = value != 0 ? 1 : 0; break;
+    default: break;
+    }
+}
+
 int CenterOnDesktop(int desktopWidth, int width)
 {
     return desktopWidth / 2 - width / 2;
@@ -162,14 +169,9 @@ int CenterOnDesktop(int desktopWidth, int width)
 void SetDefaultSettings(SSettings& s, int desktopWidth, int barWidth)
 {
     CreateDataFolder();
-    s = SSettings{};  // reserved areas, padding and engineIndex all zero
-    s.autoHide = 1;
-    s.rounding = kDefaultRounding;
-    s.buttonView = kDefaultButtonView;
-    s.colorScheme = kDefaultColorScheme;
-    s.engineIndex = kDefaultEngineIndex;
+    s = SSettings{};  // reserved areas and padding all zero
+    for (const SOption* option : kOptions) SetOptionValue(s, *option, option->defaultValue);
     s.barLeft = CenterOnDesktop(desktopWidth, barWidth);
-    s.transparency = kDefaultTransparency;
     s.SetFaceName("Tahoma");
     s.fontWeightFlag = 0;
     s.fontItalic = 0;

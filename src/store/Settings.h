@@ -36,6 +36,12 @@ struct SSettings {
 
 using SettingsImage = std::array<std::uint8_t, kSettingsSize>;
 
+struct SOption;
+
+// The stored value of an option (auto hide as 0 or 1), and setting it.
+int OptionValue(const SSettings& s, const SOption& option);
+void SetOptionValue(SSettings& s, const SOption& option, int value);
+
 SettingsImage EncodeSettings(const SSettings& s);
 SSettings DecodeSettings(const SettingsImage& image);
 

@@ -6,9 +6,9 @@
 #include "dialogs/CatalogDlg.h"
 #include "dialogs/DialogTestKit.h"
 #include "dialogs/EditSearch.h"
-#include "menus/Commands.h"
 #include "menus/EngineMenu.h"
 #include "menus/MenuProbe.h"
+#include "options/OptionTable.h"
 
 #include <QFontDialog>
 #include <QGuiApplication>
@@ -39,8 +39,8 @@ protected:
 TEST_F(BarDialogsTest, CatalogCancelLeavesTheListAndTheMenu)
 {
     CLumoraDlg bar;
-    const CEngineList before = bar.m_engines;
-    const auto menuBefore = Describe(bar.m_engineMenu);
+    const CEngineList before = bar.Engines();
+    const auto menuBefore = Describe(bar.EngineMenu());
 
     bool opened = false;
     OnNextDialog<CCatalogDlg>(
@@ -53,9 +53,9 @@ TEST_F(BarDialogsTest, CatalogCancelLeavesTheListAndTheMenu)
     bar.OnCommand(kCatalogCommand);
 
     EXPECT_TRUE(opened);
-    EXPECT_EQ(bar.m_engines, before);
-    EXPECT_EQ(Describe(bar.m_engineMenu), menuBefore);
-    EXPECT_EQ(Marks(bar.m_engineMenu), std::vector<int>{kFirstEngineCommand});
+    EXPECT_EQ(bar.Engines(), before);
+    EXPECT_EQ(Describe(bar.EngineMenu()), menuBefore);
+    EXPECT_EQ(Marks(bar.EngineMenu()), std::vector<int>{kFirstEngineCommand});
 }
 
 TEST_F(BarDialogsTest, EditFromTheEngineMenuOpensTheCatalogAndOkRebuildsTheMenu)
@@ -69,13 +69,13 @@ TEST_F(BarDialogsTest, EditFromTheEngineMenuOpensTheCatalogAndOkRebuildsTheMenu)
         &bar);
     bar.OnCommand(kEditCatalogCommand);
 
-    ASSERT_EQ(bar.m_engines.Count(), 79);
-    EXPECT_EQ(SelectedFlags(bar.m_engines), std::vector<bool>(79, false));
+    ASSERT_EQ(bar.Engines().Count(), 79);
+    EXPECT_EQ(SelectedFlags(bar.Engines()), std::vector<bool>(79, false));
     // Only the separator and "Edit..." are left; the current engine stays
     // until another is chosen.
-    EXPECT_EQ(Describe(bar.m_engineMenu), (std::vector<std::string>{"---", "Edit... #351"}));
-    EXPECT_EQ(bar.m_current.name, "Google");
-    EXPECT_EQ(bar.m_settings.engineIndex, 0);
+    EXPECT_EQ(Describe(bar.EngineMenu()), (std::vector<std::string>{"---", "Edit... #351"}));
+    EXPECT_EQ(bar.Current().name, "Google");
+    EXPECT_EQ(bar.Settings().engineIndex, 0);
 }
 
 TEST_F(BarDialogsTest, CatalogOkKeepsTheOrderTheDialogLeft)
@@ -89,10 +89,10 @@ TEST_F(BarDialogsTest, CatalogOkKeepsTheOrderTheDialogLeft)
         &bar);
     bar.OnCommand(kCatalogCommand);
 
-    EXPECT_EQ(bar.m_engines.At(0).name, "About");
+    EXPECT_EQ(bar.Engines().At(0).name, "About");
     // The menu follows the new order: "Amazon" is now the first selected engine.
-    EXPECT_EQ(Describe(bar.m_engineMenu).front(), "Amazon [a] #300 radio");
-    EXPECT_TRUE(Marks(bar.m_engineMenu).empty());
+    EXPECT_EQ(Describe(bar.EngineMenu()).front(), "Amazon [a] #300 radio");
+    EXPECT_TRUE(Marks(bar.EngineMenu()).empty());
 }
 
 // What the about box shows is checked with the dialog itself.

@@ -2,6 +2,8 @@
 // every command's effect, the click areas, dragging, auto hide and its
 // timers, F1 and the font dialog.
 #include "app/ProductLinks.h"
+#include "bar/BarTemplate.h"
+#include "bar/BarTestAccess.h"
 #include "bar/CursorBlink.h"
 #include "bar/LumoraDlg.h"
 #include "common/AddressRecorder.h"
@@ -9,10 +11,13 @@
 #include "dialogs/DialogTestKit.h"
 #include "engines/Catalog.h"
 #include "engines/EngineMenuModel.h"
-#include "menus/Commands.h"
 #include "menus/EngineMenu.h"
 #include "menus/MenuProbe.h"
 #include "menus/OptionsMenu.h"
+#include "options/OptionTable.h"
+#include "platform/Desktop.h"
+#include "store/DataFolder.h"
+#include "store/Settings.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
@@ -109,26 +114,49 @@ protected:
 TEST_F(BarInteractionTest, StartWithoutFilesMarksTheEngineAndAutoHide)
 {
     CLumoraDlg bar;
-    ASSERT_NE(bar.m_optionsMenu, nullptr);
-    ASSERT_NE(bar.m_engineMenu, nullptr);
-    EXPECT_EQ(Marks(bar.m_engineMenu), Ids{kFirstEngineCommand});
-    EXPECT_EQ(bar.m_current.name, "Google");
-    EXPECT_EQ(bar.m_settings.autoHide, 1);
-    EXPECT_TRUE(bar.m_optionsMenu->IsChecked(kAutoHideCommand));
+    ASSERT_NE(bar.OptionsMenu(), nullptr);
+    ASSERT_NE(bar.EngineMenu(), nullptr);
+    EXPECT_EQ(Marks(bar.EngineMenu()), Ids{kFirstEngineCommand});
+    EXPECT_EQ(bar.Current().name, "Google");
+    EXPECT_EQ(bar.Settings().autoHide, 1);
+    EXPECT_TRUE(bar.OptionsMenu()->IsChecked(kAutoHideCommand));
     // The start-up's mouse move starts the hide poll; the pin runs always.
     EXPECT_TRUE(bar.IsBarTimerRunning(CLumoraDlg::TIMER_HIDE_POLL));
     EXPECT_FALSE(bar.IsBarTimerRunning(CLumoraDlg::TIMER_SHOW_POLL));
     EXPECT_TRUE(bar.IsBarTimerRunning(CLumoraDlg::TIMER_PIN));
-    EXPECT_EQ(bar.focusWidget(), bar.m_query);
+    EXPECT_EQ(bar.focusWidget(), bar.QueryField());
     // The field's cursor stops blinking when nobody uses the bar.
     EXPECT_EQ(bar.findChildren<CCursorBlinkPause*>().size(), 1);
+}
+
+// The first frame needs no menu: they are built when first wanted, and then
+// mark what the start-up replayed from the stored options.
+TEST_F(BarInteractionTest, MenusWaitForTheirFirstUseAndThenMarkTheStoredOptions)
+{
+    SSettings stored;
+    SetDefaultSettings(stored, GetDesktopRect().width(), 210);
+    stored.rounding = 2;
+    stored.colorScheme = 5;
+    stored.transparency = 3;
+    stored.buttonView = 4;
+    stored.engineIndex = 2;
+    stored.autoHide = 0;
+    ASSERT_TRUE(SaveSettings(GetAppDataPath(kSettingsSuffix), stored));
+
+    CLumoraDlg bar;
+    EXPECT_FALSE(bar.MenusBuilt());
+    bar.OnCommand(kFirstSchemeCommand + 7);  // a command meanwhile changes what they will show
+    EXPECT_FALSE(bar.MenusBuilt());
+    EXPECT_EQ(Marks(bar.OptionsMenu()), (Ids{377, 393, 402, 424}));
+    EXPECT_EQ(Marks(bar.EngineMenu()), Ids{kFirstEngineCommand + 2});
+    EXPECT_EQ(bar.Current().name, "Google Shopping");  // the third selected engine
 }
 
 TEST_F(BarInteractionTest, StartWithoutFilesMarksTheLook)
 {
     CLumoraDlg bar;
     // Rounding "20", Blue Dark, Transparent "Not", Button View "Zoom", Auto Hide.
-    EXPECT_EQ(Marks(bar.m_optionsMenu), (Ids{371, 390, 404, 421, kAutoHideCommand}));
+    EXPECT_EQ(Marks(bar.OptionsMenu()), (Ids{371, 390, 404, 421, kAutoHideCommand}));
 }
 
 TEST_F(BarInteractionTest, StartWithAutoHideHidesSoonUnlessTheCursorIsOverTheBar)
@@ -137,7 +165,7 @@ TEST_F(BarInteractionTest, StartWithAutoHideHidesSoonUnlessTheCursorIsOverTheBar
         CLumoraDlg bar;
         Show(bar);
         EXPECT_TRUE(QTest::qWaitFor([&] { return bar.y() == kHiddenTop; }, 3000));
-        EXPECT_FALSE(bar.m_shown);
+        EXPECT_FALSE(bar.IsShown());
         EXPECT_TRUE(bar.IsBarTimerRunning(CLumoraDlg::TIMER_SHOW_POLL));
         EXPECT_FALSE(bar.IsBarTimerRunning(CLumoraDlg::TIMER_HIDE_POLL));
     }
@@ -145,9 +173,11 @@ TEST_F(BarInteractionTest, StartWithAutoHideHidesSoonUnlessTheCursorIsOverTheBar
         CLumoraDlg bar;
         Show(bar);
         QCursor::setPos(bar.mapToGlobal(QPoint(100, 30)));
-        QTest::qWait(1200);  // two poll periods: nothing may happen
+        // Ticks with the cursor over the bar find nothing to do.
+        bar.OnTimer(CLumoraDlg::TIMER_HIDE_POLL);
+        bar.OnTimer(CLumoraDlg::TIMER_HIDE_POLL);
         EXPECT_EQ(bar.y(), -2);
-        EXPECT_TRUE(bar.m_shown);
+        EXPECT_TRUE(bar.IsShown());
     }
 }
 
@@ -169,16 +199,16 @@ TEST_F(BarInteractionTest, EveryOptionCommandSetsItsOptionAndItsMark)
     for (int k = 0; k <= 12; ++k) rows.push_back({300 + k, "engineIndex", k, 300, 350});
 
     auto field = [](const CLumoraDlg& bar, const std::string& name) {
-        if (name == "colorScheme") return bar.m_settings.colorScheme;
-        if (name == "transparency") return bar.m_settings.transparency;
-        if (name == "rounding") return bar.m_settings.rounding;
-        if (name == "buttonView") return bar.m_settings.buttonView;
-        return bar.m_settings.engineIndex;
+        if (name == "colorScheme") return bar.Settings().colorScheme;
+        if (name == "transparency") return bar.Settings().transparency;
+        if (name == "rounding") return bar.Settings().rounding;
+        if (name == "buttonView") return bar.Settings().buttonView;
+        return bar.Settings().engineIndex;
     };
-    auto marksIn = [](const CLumoraDlg& bar, int first, int last) {
+    auto marksIn = [](CLumoraDlg& bar, int first, int last) {
         Ids ids;
         const QMenu* menu =
-            first == 300 ? static_cast<const QMenu*>(bar.m_engineMenu) : static_cast<const QMenu*>(bar.m_optionsMenu);
+            first == 300 ? static_cast<const QMenu*>(bar.EngineMenu()) : static_cast<const QMenu*>(bar.OptionsMenu());
         for (int id : Marks(menu))
             if (id >= first && id <= last) ids.push_back(id);
         return ids;
@@ -192,8 +222,8 @@ TEST_F(BarInteractionTest, EveryOptionCommandSetsItsOptionAndItsMark)
         for (const Row& row : rows) {
             SCOPED_TRACE(std::to_string(row.command) + (viaMenu ? " via the menu" : " direct"));
             if (viaMenu) {
-                CCommandMenu* menu = row.first == 300 ? static_cast<CCommandMenu*>(bar.m_engineMenu)
-                                                      : static_cast<CCommandMenu*>(bar.m_optionsMenu);
+                CCommandMenu* menu = row.first == 300 ? static_cast<CCommandMenu*>(bar.EngineMenu())
+                                                      : static_cast<CCommandMenu*>(bar.OptionsMenu());
                 QAction* entry = menu->FindCommand(row.command);
                 ASSERT_NE(entry, nullptr);
                 entry->trigger();
@@ -205,7 +235,7 @@ TEST_F(BarInteractionTest, EveryOptionCommandSetsItsOptionAndItsMark)
             EXPECT_EQ(marksIn(bar, row.first, row.last), Ids{row.command});
             if (row.first == 300) {
                 // The engine record is a copy of the k-th selected engine.
-                EXPECT_EQ(bar.m_current, EngineAtMenuPosition(catalog, row.value));
+                EXPECT_EQ(bar.Current(), EngineAtMenuPosition(catalog, row.value));
             }
         }
     }
@@ -214,20 +244,20 @@ TEST_F(BarInteractionTest, EveryOptionCommandSetsItsOptionAndItsMark)
 TEST_F(BarInteractionTest, HelpEntriesOpenTheirPagesAndContactFormNothing)
 {
     CLumoraDlg bar;
-    const SSettings before = bar.m_settings;
+    const SSettings before = bar.Settings();
     for (int id : {kHelpTopicsCommand, kCheckUpdateCommand, kHomePageCommand, kContactFormCommand}) bar.OnCommand(id);
     EXPECT_EQ(m_opened.Addresses(), (std::vector<std::string>{kHelpPageAddress, kHomePageAddress, kHomePageAddress}));
-    EXPECT_EQ(bar.m_settings, before);
+    EXPECT_EQ(bar.Settings(), before);
 }
 
 TEST_F(BarInteractionTest, AutoHideCommandFlipsTheOptionAndItsCheck)
 {
     CLumoraDlg bar;
-    QAction* entry = bar.m_optionsMenu->FindCommand(kAutoHideCommand);
+    QAction* entry = bar.OptionsMenu()->FindCommand(kAutoHideCommand);
     for (const int expected : {0, 1, 0}) {
         entry->trigger();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return bar.m_settings.autoHide == expected; }));
-        EXPECT_EQ(bar.m_optionsMenu->IsChecked(kAutoHideCommand), expected == 1);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return bar.Settings().autoHide == expected; }));
+        EXPECT_EQ(bar.OptionsMenu()->IsChecked(kAutoHideCommand), expected == 1);
     }
 }
 
@@ -236,31 +266,31 @@ TEST_F(BarInteractionTest, AutoHideCommandFlipsTheOptionAndItsCheck)
 TEST_F(BarInteractionTest, EngineMenuFollowsTheEngineList)
 {
     CLumoraDlg bar;
-    const Lines builtIn = Describe(bar.m_engineMenu);
+    const Lines builtIn = Describe(bar.EngineMenu());
     ASSERT_EQ(builtIn.size(), 15u);
     EXPECT_EQ(builtIn.front(), "Google [g] #300 radio");
     EXPECT_EQ(builtIn[12], "YouTube [yt] #312 radio");
     EXPECT_EQ((Lines{builtIn[13], builtIn[14]}), (Lines{"---", "Edit... #351"}));
 
     // Sixty selected engines: the first 51 get entries; the 51st can be chosen.
-    bar.m_engines.RemoveAll();
-    for (int i = 0; i < 60; ++i) bar.m_engines.Append(Engine("E" + std::to_string(i), "e" + std::to_string(i)));
-    bar.BuildEngineMenu();
-    EXPECT_EQ(Describe(bar.m_engineMenu).size(), 53u);
-    EXPECT_TRUE(Marks(bar.m_engineMenu).empty());  // a rebuilt menu has no mark
-    EXPECT_EQ(bar.m_current.name, "Google");       // and the current engine stays
+    CEngineList sixty;
+    for (int i = 0; i < 60; ++i) sixty.Append(Engine("E" + std::to_string(i), "e" + std::to_string(i)));
+    CBarTestAccess::SetEngines(bar, sixty);
+    EXPECT_EQ(Describe(bar.EngineMenu()).size(), 53u);
+    EXPECT_TRUE(Marks(bar.EngineMenu()).empty());  // a rebuilt menu has no mark
+    EXPECT_EQ(bar.Current().name, "Google");       // and the current engine stays
     bar.OnCommand(350);
-    EXPECT_EQ(Marks(bar.m_engineMenu), Ids{350});
-    EXPECT_EQ(bar.m_current.name, "E50");
-    EXPECT_EQ(bar.m_settings.engineIndex, 50);
+    EXPECT_EQ(Marks(bar.EngineMenu()), Ids{350});
+    EXPECT_EQ(bar.Current().name, "E50");
+    EXPECT_EQ(bar.Settings().engineIndex, 50);
 
     // "Q&A" keeps its name; only the menu shows the "&" as a mnemonic.
-    bar.m_engines.RemoveAll();
-    bar.m_engines.Append(Engine("Q&A", "q"));
-    bar.BuildEngineMenu();
-    EXPECT_EQ(Describe(bar.m_engineMenu).front(), "Q&A [q] #300 radio");
+    CEngineList qa;
+    qa.Append(Engine("Q&A", "q"));
+    CBarTestAccess::SetEngines(bar, qa);
+    EXPECT_EQ(Describe(bar.EngineMenu()).front(), "Q&A [q] #300 radio");
     bar.OnCommand(300);
-    EXPECT_EQ(bar.m_current.name, "Q&A");
+    EXPECT_EQ(bar.Current().name, "Q&A");
 }
 
 TEST_F(BarInteractionTest, APositionWithoutAnEngineGivesTheNullEngine)
@@ -279,15 +309,16 @@ TEST_F(BarInteractionTest, APositionWithoutAnEngineGivesTheNullEngine)
         SCOPED_TRACE(row.what);
         CLumoraDlg bar;
         if (row.selectNone) {
-            for (SSearch& s : bar.m_engines) s.selected = false;
-            bar.BuildEngineMenu();
-            EXPECT_EQ(Describe(bar.m_engineMenu), (Lines{"---", "Edit... #351"}));
+            CEngineList none = bar.Engines();
+            for (SSearch& s : none) s.selected = false;
+            CBarTestAccess::SetEngines(bar, none);
+            EXPECT_EQ(Describe(bar.EngineMenu()), (Lines{"---", "Edit... #351"}));
         }
         bar.OnCommand(kFirstEngineCommand + row.k);
-        EXPECT_TRUE(IsNull(bar.m_current));
-        EXPECT_EQ(bar.m_current.name, "null");
-        EXPECT_EQ(bar.m_settings.engineIndex, row.k);
-        EXPECT_TRUE(Marks(bar.m_engineMenu).empty());
+        EXPECT_TRUE(IsNull(bar.Current()));
+        EXPECT_EQ(bar.Current().name, "null");
+        EXPECT_EQ(bar.Settings().engineIndex, row.k);
+        EXPECT_TRUE(Marks(bar.EngineMenu()).empty());
         // A search without an engine opens nothing.
         bar.RunSearch("cats");
         EXPECT_TRUE(m_opened.Addresses().empty());
@@ -299,10 +330,10 @@ TEST_F(BarInteractionTest, APositionWithoutAnEngineGivesTheNullEngine)
 TEST_F(BarInteractionTest, EngineBoxOpensTheEngineMenuLeftAlignedBelowIt)
 {
     CLumoraDlg bar;
-    bar.m_settings.autoHide = 0;
+    bar.OnCommand(kAutoHideCommand);  // off: the bar stays put
     Show(bar);
-    QTest::mouseMove(&bar, bar.m_engineBox.center());
-    ASSERT_TRUE(bar.m_hoverEngine);
+    QTest::mouseMove(&bar, bar.Layout().engineBox.center());
+    ASSERT_TRUE(bar.IsHoverEngine());
 
     QRect popupGeometry;
     QMenu* popup = nullptr;
@@ -314,20 +345,20 @@ TEST_F(BarInteractionTest, EngineBoxOpensTheEngineMenuLeftAlignedBelowIt)
         QTest::keyClick(menu, Qt::Key_Down);
         QTest::keyClick(menu, Qt::Key_Return);
     });
-    QTest::mouseClick(&bar, Qt::LeftButton, {}, bar.m_engineBox.center());
+    QTest::mouseClick(&bar, Qt::LeftButton, {}, bar.Layout().engineBox.center());
 
     ASSERT_TRUE(driver.Opened());
-    EXPECT_EQ(popup, bar.m_engineMenu);
-    const QRect box = GlobalBox(bar, bar.m_engineBox);
+    EXPECT_EQ(popup, bar.EngineMenu());
+    const QRect box = GlobalBox(bar, bar.Layout().engineBox);
     EXPECT_EQ(popupGeometry.topLeft(), QPoint(box.left(), box.bottom() + 1));
-    EXPECT_FALSE(bar.m_hoverEngine);  // cleared when the menu closes
-    ASSERT_TRUE(QTest::qWaitFor([&] { return bar.m_settings.engineIndex == 1; }));
-    EXPECT_EQ(bar.m_current.name, "Google Image");
-    EXPECT_EQ(Marks(bar.m_engineMenu), Ids{301});
+    EXPECT_FALSE(bar.IsHoverEngine());  // cleared when the menu closes
+    ASSERT_TRUE(QTest::qWaitFor([&] { return bar.Settings().engineIndex == 1; }));
+    EXPECT_EQ(bar.Current().name, "Google Image");
+    EXPECT_EQ(Marks(bar.EngineMenu()), Ids{301});
 
     // The next search goes to the chosen engine.
-    bar.m_query->setText("cats");
-    bar.OnLButtonUp(bar.m_searchBox.center());
+    bar.QueryField()->setText("cats");
+    QTest::mouseClick(&bar, Qt::LeftButton, {}, bar.Layout().searchBox.center());
     ASSERT_EQ(m_opened.Addresses().size(), 1u);
     EXPECT_NE(m_opened.Addresses().front().find("images.google."), std::string::npos);
 }
@@ -335,7 +366,7 @@ TEST_F(BarInteractionTest, EngineBoxOpensTheEngineMenuLeftAlignedBelowIt)
 TEST_F(BarInteractionTest, OptionsBoxOpensTheOptionsMenuRightAlignedBelowIt)
 {
     CLumoraDlg bar;
-    bar.m_settings.autoHide = 0;
+    bar.OnCommand(kAutoHideCommand);  // off: the bar stays put
     Show(bar);
     QRect popupGeometry;
     QMenu* popup = nullptr;
@@ -343,10 +374,10 @@ TEST_F(BarInteractionTest, OptionsBoxOpensTheOptionsMenuRightAlignedBelowIt)
         popup = menu;
         popupGeometry = menu->geometry();
     });
-    QTest::mouseClick(&bar, Qt::LeftButton, {}, bar.m_optionsBox.center());
+    QTest::mouseClick(&bar, Qt::LeftButton, {}, bar.Layout().optionsBox.center());
     ASSERT_TRUE(driver.Opened());
-    EXPECT_EQ(popup, bar.m_optionsMenu);
-    const QRect box = GlobalBox(bar, bar.m_optionsBox);
+    EXPECT_EQ(popup, bar.OptionsMenu());
+    const QRect box = GlobalBox(bar, bar.Layout().optionsBox);
     EXPECT_EQ(popupGeometry.right(), box.right());
     EXPECT_EQ(popupGeometry.top(), box.bottom() + 1);
 }
@@ -354,15 +385,16 @@ TEST_F(BarInteractionTest, OptionsBoxOpensTheOptionsMenuRightAlignedBelowIt)
 TEST_F(BarInteractionTest, SearchBoxSearchesInEveryButtonView)
 {
     CLumoraDlg bar;
-    bar.m_settings.autoHide = 0;
+    bar.OnCommand(kAutoHideCommand);  // off: the bar stays put
     Show(bar);
-    bar.m_query->setText("cats");
+    bar.QueryField()->setText("cats");
     for (int view = 0; view <= 5; ++view) {
         SCOPED_TRACE(view);
         bar.OnCommand(kFirstButtonViewCommand + view);
         m_opened.Clear();
         // The search box's rightmost column is clear of the edit in every view.
-        QTest::mouseClick(&bar, Qt::LeftButton, {}, QPoint(bar.m_searchBox.right() - 1, bar.m_searchBox.center().y()));
+        QTest::mouseClick(&bar, Qt::LeftButton, {},
+                          QPoint(bar.Layout().searchBox.right() - 1, bar.Layout().searchBox.center().y()));
         ASSERT_EQ(m_opened.Addresses().size(), 1u);
         EXPECT_NE(m_opened.Addresses().front().find("/search?q=cats"), std::string::npos);
     }
@@ -378,14 +410,13 @@ TEST_F(BarInteractionTest, ClickOnThePullStripShowsAHiddenBarAtOnce)
         SCOPED_TRACE(autoHide);
         CLumoraDlg bar;
         Show(bar);
-        bar.m_settings.autoHide = 1;
         bar.ShowBar(false);
         ASSERT_EQ(bar.y(), kHiddenTop);
-        bar.m_settings.autoHide = static_cast<std::uint8_t>(autoHide);
+        CBarTestAccess::SetAutoHide(bar, autoHide != 0);
 
         QTest::mouseClick(&bar, Qt::LeftButton, {}, QPoint(100, bar.height() - 2));
         EXPECT_EQ(bar.y(), -2);
-        EXPECT_TRUE(bar.m_shown);
+        EXPECT_TRUE(bar.IsShown());
         // The hide poll starts also with auto hide off.
         EXPECT_TRUE(bar.IsBarTimerRunning(CLumoraDlg::TIMER_HIDE_POLL));
         EXPECT_FALSE(bar.IsBarTimerRunning(CLumoraDlg::TIMER_SHOW_POLL));
@@ -397,9 +428,9 @@ TEST_F(BarInteractionTest, DoubleClickSwitchesAutoHide)
     CLumoraDlg bar;
     Show(bar);
     QTest::mouseDClick(&bar, Qt::LeftButton, {}, kSurface);
-    EXPECT_EQ(bar.m_settings.autoHide, 0);
-    EXPECT_FALSE(bar.m_optionsMenu->IsChecked(kAutoHideCommand));
-    EXPECT_FALSE(bar.m_dragging);
+    EXPECT_EQ(bar.Settings().autoHide, 0);
+    EXPECT_FALSE(bar.OptionsMenu()->IsChecked(kAutoHideCommand));
+    EXPECT_FALSE(bar.IsDragging());
 }
 
 // ---- dragging -------------------------------------------------------------------
@@ -414,10 +445,10 @@ TEST_F(BarInteractionTest, DragMovesSidewaysOnlyAndNeverHides)
     // Grab the pull strip and pull right: the bar comes down and follows.
     const QPoint grip(100, bar.height() - 2);
     QTest::mousePress(&bar, Qt::LeftButton, {}, grip);
-    EXPECT_TRUE(bar.m_dragging);
+    EXPECT_TRUE(bar.IsDragging());
     QTest::mouseMove(&bar, grip + QPoint(40, 0));
     EXPECT_EQ(bar.pos(), QPoint(x0 + 40, -2));
-    EXPECT_TRUE(bar.m_shown);
+    EXPECT_TRUE(bar.IsShown());
     EXPECT_FALSE(bar.IsBarTimerRunning(CLumoraDlg::TIMER_SHOW_POLL));
     EXPECT_TRUE(bar.IsBarTimerRunning(CLumoraDlg::TIMER_HIDE_POLL));
 
@@ -432,16 +463,16 @@ TEST_F(BarInteractionTest, DragMovesSidewaysOnlyAndNeverHides)
 
     // After the release the poll hides the bar by itself.
     QTest::mouseRelease(&bar, Qt::LeftButton, {}, grip);
-    EXPECT_FALSE(bar.m_dragging);
+    EXPECT_FALSE(bar.IsDragging());
     EXPECT_TRUE(QTest::qWaitFor([&] { return bar.y() == kHiddenTop; }, 3000));
 }
 
 TEST_F(BarInteractionTest, ReleaseOnTheEngineBoxAfterADragOpensTheMenu)
 {
     CLumoraDlg bar;
-    bar.m_settings.autoHide = 0;
+    bar.OnCommand(kAutoHideCommand);  // off: the bar stays put
     Show(bar);
-    const QPoint grip = bar.m_engineBox.center();
+    const QPoint grip = bar.Layout().engineBox.center();
     QTest::mousePress(&bar, Qt::LeftButton, {}, grip);
     QTest::mouseMove(&bar, grip + QPoint(30, 0));
     PopupDriver driver([](QMenu*) {});
@@ -480,7 +511,7 @@ TEST_F(BarInteractionTest, ShowBarSlidesInFivePixelStepsAndSwapsThePolls)
     bar.ShowBar(false);
     QApplication::processEvents();
     EXPECT_EQ(tops, down);
-    EXPECT_FALSE(bar.m_shown);
+    EXPECT_FALSE(bar.IsShown());
     EXPECT_TRUE(bar.IsBarTimerRunning(CLumoraDlg::TIMER_SHOW_POLL));
     EXPECT_FALSE(bar.IsBarTimerRunning(CLumoraDlg::TIMER_HIDE_POLL));
 
@@ -488,15 +519,15 @@ TEST_F(BarInteractionTest, ShowBarSlidesInFivePixelStepsAndSwapsThePolls)
     bar.ShowBar(true);
     QApplication::processEvents();
     EXPECT_EQ(tops, up);
-    EXPECT_TRUE(bar.m_shown);
+    EXPECT_TRUE(bar.IsShown());
     EXPECT_FALSE(bar.IsBarTimerRunning(CLumoraDlg::TIMER_SHOW_POLL));
     EXPECT_TRUE(bar.IsBarTimerRunning(CLumoraDlg::TIMER_HIDE_POLL));
 
     // Without auto hide the bar never hides.
-    bar.m_settings.autoHide = 0;
+    bar.OnCommand(kAutoHideCommand);
     bar.ShowBar(false);
     EXPECT_EQ(bar.y(), -2);
-    EXPECT_TRUE(bar.m_shown);
+    EXPECT_TRUE(bar.IsShown());
 }
 
 TEST_F(BarInteractionTest, TheCursorRestingOnTheStripBringsTheBarBack)
@@ -508,7 +539,7 @@ TEST_F(BarInteractionTest, TheCursorRestingOnTheStripBringsTheBarBack)
     QCursor::setPos(bar.mapToGlobal(strip));
     QTest::mouseMove(&bar, strip);
     EXPECT_TRUE(QTest::qWaitFor([&] { return bar.y() == -2; }, 3000));
-    EXPECT_TRUE(bar.m_shown);
+    EXPECT_TRUE(bar.IsShown());
 }
 
 TEST_F(BarInteractionTest, SwitchingAutoHideOffBringsTheBarBackAtOnce)
@@ -518,7 +549,7 @@ TEST_F(BarInteractionTest, SwitchingAutoHideOffBringsTheBarBackAtOnce)
     bar.ShowBar(false);
     bar.OnCommand(kAutoHideCommand);
     EXPECT_EQ(bar.y(), -2);
-    EXPECT_TRUE(bar.m_shown);
+    EXPECT_TRUE(bar.IsShown());
     EXPECT_FALSE(bar.IsBarTimerRunning(CLumoraDlg::TIMER_SHOW_POLL));
 
     // Shown and switched off: the hide poll stops.
@@ -539,7 +570,7 @@ TEST_F(BarInteractionTest, PollsGoOnWhileAPopupMenuIsOpen)
     bool hidUnderTheMenu = false;
     PopupDriver driver([&](QMenu*) {
         // A tick while the cursor is still over the bar finds nothing to do...
-        QTest::qWait(700);
+        QTest::qWait(static_cast<int>(kPollPeriod.count() * 3 / 2));
         EXPECT_EQ(bar.y(), -2);
         // ...but the polls go on: the menu has the mouse and the bar sees no
         // moves, yet it hides once the cursor is elsewhere.
@@ -547,10 +578,10 @@ TEST_F(BarInteractionTest, PollsGoOnWhileAPopupMenuIsOpen)
         hidUnderTheMenu = QTest::qWaitFor([&] { return bar.y() == kHiddenTop; }, 3000);
     });
     // Rest on the engine box long enough for the hide poll to have looked.
-    QCursor::setPos(bar.mapToGlobal(bar.m_engineBox.center()));
-    QTest::mouseMove(&bar, bar.m_engineBox.center());
-    QTest::qWait(700);
-    QTest::mouseClick(&bar, Qt::LeftButton, {}, bar.m_engineBox.center());
+    QCursor::setPos(bar.mapToGlobal(bar.Layout().engineBox.center()));
+    QTest::mouseMove(&bar, bar.Layout().engineBox.center());
+    QTest::qWait(static_cast<int>(kPollPeriod.count() * 3 / 2));
+    QTest::mouseClick(&bar, Qt::LeftButton, {}, bar.Layout().engineBox.center());
     ASSERT_TRUE(driver.Opened());
     EXPECT_TRUE(hidUnderTheMenu);
 }
@@ -564,17 +595,17 @@ TEST_F(BarInteractionTest, APinnedBarGoesBackToTheTopEdge)
     for (const Row row : {Row{1, kHiddenTop}, Row{0, -2}}) {
         SCOPED_TRACE(row.autoHide);
         CLumoraDlg bar;
-        bar.m_settings.autoHide = row.autoHide;
+        if (bar.Settings().autoHide != row.autoHide) bar.OnCommand(kAutoHideCommand);
         Show(bar);
         // Where the bar will be, so the polls have nothing to do.
         QCursor::setPos(QPoint(223, 1));
         bar.move(123, 200);
         EXPECT_TRUE(QTest::qWaitFor([&] { return bar.y() == row.expectedTop; }, 1000));
         EXPECT_EQ(bar.x(), 123);
-        EXPECT_TRUE(bar.m_shown);  // the pin moves the bar only
+        EXPECT_TRUE(bar.IsShown());  // the pin moves the bar only
         // A move that leaves the top edge above the screen stays.
         bar.move(50, -1);
-        QTest::qWait(300);
+        QTest::qWait(static_cast<int>(kPinDelay.count() * 3));
         EXPECT_EQ(bar.pos(), QPoint(50, -1));
     }
 }
@@ -585,22 +616,22 @@ TEST_F(BarInteractionTest, HoverFollowsTheEngineBox)
 {
     CLumoraDlg bar;
     Show(bar);
-    QTest::mouseMove(&bar, bar.m_engineBox.topLeft());
-    EXPECT_TRUE(bar.m_hoverEngine);
-    QTest::mouseMove(&bar, bar.m_engineBox.bottomRight() + QPoint(1, 0));
-    EXPECT_FALSE(bar.m_hoverEngine);
+    QTest::mouseMove(&bar, bar.Layout().engineBox.topLeft());
+    EXPECT_TRUE(bar.IsHoverEngine());
+    QTest::mouseMove(&bar, bar.Layout().engineBox.bottomRight() + QPoint(1, 0));
+    EXPECT_FALSE(bar.IsHoverEngine());
 }
 
 TEST_F(BarInteractionTest, F1OpensTheLocalHelpFileFromTheFieldAndTheBar)
 {
     CLumoraDlg bar;
     Show(bar);
-    QTest::keyClick(bar.m_query, Qt::Key_F1);
+    QTest::keyClick(bar.QueryField(), Qt::Key_F1);
     QTest::keyClick(&bar, Qt::Key_F1);
     EXPECT_EQ(m_opened.Addresses(), (std::vector<std::string>{"help.chm", "help.chm"}));
     // Other keys open nothing.
-    QTest::keyClick(bar.m_query, Qt::Key_F2);
-    QTest::keyClick(bar.m_query, Qt::Key_F1, Qt::ShiftModifier);
+    QTest::keyClick(bar.QueryField(), Qt::Key_F2);
+    QTest::keyClick(bar.QueryField(), Qt::Key_F1, Qt::ShiftModifier);
     EXPECT_EQ(m_opened.Addresses().size(), 3u);
 }
 
@@ -636,24 +667,29 @@ TEST_F(BarInteractionTest, FontDialogOkKeepsTheFontAndStoresItsFields)
         ASSERT_TRUE(seen);
 
         // Everything shows for this run...
-        EXPECT_EQ(bar.m_queryFont.family(), QString(row.family));
-        EXPECT_EQ(bar.m_queryFont.bold(), row.bold);
-        EXPECT_EQ(bar.m_queryFont.underline(), row.underline);
-        EXPECT_EQ(bar.m_query->font(), bar.m_queryFont);
+        EXPECT_EQ(bar.QueryFont().family(), QString(row.family));
+        EXPECT_EQ(bar.QueryFont().bold(), row.bold);
+        EXPECT_EQ(bar.QueryFont().underline(), row.underline);
+        EXPECT_EQ(bar.QueryField()->font(), bar.QueryFont());
         // ...while the settings keep face, pixel height, a weight flag and slant.
         const double dpi = bar.screen()->logicalDotsPerInchY();
-        EXPECT_EQ(bar.m_settings.FaceName(), row.family);
-        EXPECT_EQ(bar.m_settings.fontHeight, -static_cast<int>(std::lround(row.points * dpi / 72.0)));
-        EXPECT_EQ(bar.m_settings.fontWeightFlag, 1);
-        EXPECT_EQ(bar.m_settings.fontItalic, row.italic ? 1 : 0);
+        EXPECT_EQ(bar.Settings().FaceName(), row.family);
+        EXPECT_EQ(bar.Settings().fontHeight, -static_cast<int>(std::lround(row.points * dpi / 72.0)));
+        EXPECT_EQ(bar.Settings().fontWeightFlag, 1);
+        EXPECT_EQ(bar.Settings().fontItalic, row.italic ? 1 : 0);
     }
 }
 
 TEST_F(BarInteractionTest, FontDialogStartsFromTheFaceInUse)
 {
+    // A regular DejaVu Sans of 13 pixels stored by an earlier run.
+    SSettings stored;
+    SetDefaultSettings(stored, GetDesktopRect().width(), 210);
+    stored.SetFaceName("DejaVu Sans");
+    stored.fontHeight = -13;
+    ASSERT_TRUE(SaveSettings(GetAppDataPath(kSettingsSuffix), stored));
     CLumoraDlg bar;
-    bar.m_queryFont = QFont("DejaVu Sans");
-    bar.m_queryFont.setPixelSize(13);
+    ASSERT_EQ(bar.QueryFont().family(), QString("DejaVu Sans"));
     QFont shown;
     OnNextDialog<QFontDialog>([&](QFontDialog* dialog) {
         shown = dialog->currentFont();
@@ -664,15 +700,15 @@ TEST_F(BarInteractionTest, FontDialogStartsFromTheFaceInUse)
     EXPECT_EQ(shown.family(), QString("DejaVu Sans"));
     EXPECT_FALSE(shown.italic());
     EXPECT_FALSE(shown.bold());
-    EXPECT_EQ(bar.m_settings.fontItalic, 0);
-    EXPECT_EQ(bar.m_settings.FaceName(), "DejaVu Sans");
+    EXPECT_EQ(bar.Settings().fontItalic, 0);
+    EXPECT_EQ(bar.Settings().FaceName(), "DejaVu Sans");
 }
 
 TEST_F(BarInteractionTest, FontDialogCancelChangesNothing)
 {
     CLumoraDlg bar;
-    const SSettings settings = bar.m_settings;
-    const QFont font = bar.m_queryFont;
+    const SSettings settings = bar.Settings();
+    const QFont font = bar.QueryFont();
     bool seen = false;
     OnNextDialog<QFontDialog>([&](QFontDialog* dialog) {
         seen = true;
@@ -680,9 +716,9 @@ TEST_F(BarInteractionTest, FontDialogCancelChangesNothing)
     });
     bar.OnCommand(kFontCommand);
     ASSERT_TRUE(seen);
-    EXPECT_EQ(bar.m_settings, settings);
-    EXPECT_EQ(bar.m_queryFont, font);
-    EXPECT_EQ(bar.m_query->font(), font);
+    EXPECT_EQ(bar.Settings(), settings);
+    EXPECT_EQ(bar.QueryFont(), font);
+    EXPECT_EQ(bar.QueryField()->font(), font);
 }
 
 // ---- the text cursor's blinking --------------------------------------------------------------
@@ -702,12 +738,12 @@ TEST(CursorBlinkPause, StopsAfterTheIdleSpellAndStartsAgainOnInput)
     ASSERT_GT(flashTime, 0);
     QLineEdit field;
     field.show();
-    field.activateWindow();
     field.setFocus();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&field));
     ASSERT_TRUE(QTest::qWaitFor([&] { return TimersOn(&field) > 0; }));
     {
-        CCursorBlinkPause pause(std::chrono::milliseconds(200));
+        constexpr std::chrono::milliseconds kIdle{200};
+        CCursorBlinkPause pause(kIdle);
         EXPECT_TRUE(QTest::qWaitFor([&] { return pause.Paused(); }, 2000));
         EXPECT_EQ(QApplication::cursorFlashTime(), 0);
         EXPECT_EQ(TimersOn(&field), 0);  // nothing wakes the program
@@ -719,7 +755,7 @@ TEST(CursorBlinkPause, StopsAfterTheIdleSpellAndStartsAgainOnInput)
 
         // Input keeps postponing the pause.
         for (int i = 0; i < 4; ++i) {
-            QTest::qWait(100);
+            QTest::qWait(static_cast<int>(kIdle.count() / 2));
             QTest::mouseMove(&field, QPoint(5 + i, 5));
         }
         EXPECT_FALSE(pause.Paused());

@@ -79,16 +79,13 @@ constexpr int Gy = 29;
 
 // ---- Tables ------------------------------------------------------------
 
-TEST(BarLookTables, SchemesByIndexWithTheirCommands)
+TEST(BarLookTables, SchemesByIndex)
 {
     ASSERT_EQ(ColorSchemes().size(), 9u);
-    const char* labels[] = {"Blue Light",   "Blue Dark",    "Green Light", "Green Dark", "Sulphur Light",
-                            "Sulphur Dark", "Yellow Light", "Gray Light",  "Gray Dark"};
     for (int i = 0; i < 9; ++i) {
         const SColorScheme* s = FindColorScheme(i);
         ASSERT_NE(s, nullptr);
-        EXPECT_STREQ(s->label, labels[i]);
-        EXPECT_EQ(s->command, 370 + i);
+        EXPECT_EQ(s->index, i);
     }
     EXPECT_EQ(FindColorScheme(-1), nullptr);
     EXPECT_EQ(FindColorScheme(9), nullptr);
@@ -120,24 +117,6 @@ TEST(BarLookTables, AlphaIsTruncatedAndOpaqueOutOfRange)
     EXPECT_EQ(AlphaForLevel(9), 25);
     EXPECT_EQ(AlphaForLevel(-1), 255);
     EXPECT_EQ(AlphaForLevel(10), 255);
-}
-
-TEST(BarLookTables, MenuLabels)
-{
-    EXPECT_EQ(RoundingLabel(0), "Not");
-    EXPECT_EQ(RoundingLabel(4), "20");
-    EXPECT_EQ(RoundingLabel(5), "");
-    EXPECT_EQ(TransparencyLabel(0), "Not");
-    EXPECT_EQ(TransparencyLabel(1), "10%");
-    EXPECT_EQ(TransparencyLabel(9), "90%");
-    EXPECT_EQ(TransparencyLabel(10), "");
-    const char* views[] = {"Not", "Zoom", "Arrow 1", "Arrow 2", "Arrow 3", "Go"};
-    for (int v = 0; v < 6; ++v) {
-        ASSERT_NE(FindButtonView(v), nullptr);
-        EXPECT_STREQ(FindButtonView(v)->label, views[v]);
-        EXPECT_EQ(FindButtonView(v)->command, 420 + v);
-    }
-    EXPECT_EQ(FindButtonView(6), nullptr);
 }
 
 TEST(BarLookTables, OnlyViewNotGivesTheEditItsFullWidth)

@@ -1,11 +1,12 @@
 #include "app/SessionEnd.h"
+#include "bar/BarTestAccess.h"
 #include "bar/LumoraDlg.h"
 #include "common/AddressRecorder.h"
 #include "common/BuiltInEngines.h"
 #include "common/FileBytes.h"
 #include "common/TempConfigHome.h"
 #include "engines/EngineMenuModel.h"
-#include "menus/Commands.h"
+#include "options/OptionTable.h"
 #include "platform/Desktop.h"
 #include "platform/TerminationSignals.h"
 #include "store/CatalogFile.h"
@@ -85,9 +86,9 @@ protected:
 TEST_F(BarPersistenceTest, FirstStartTakesTheDefaultsAndTheBuiltInCatalogue)
 {
     CLumoraDlg bar;
-    EXPECT_EQ(bar.m_settings, Defaults(bar.width()));
-    EXPECT_EQ(bar.m_engines, BuiltInEngines());
-    EXPECT_EQ(bar.m_current.name, "Google");
+    EXPECT_EQ(bar.Settings(), Defaults(bar.width()));
+    EXPECT_EQ(bar.Engines(), BuiltInEngines());
+    EXPECT_EQ(bar.Current().name, "Google");
     // The folder is ready for the first save; nothing is written before it.
     EXPECT_TRUE(fs::is_directory(m_home.DataFolder()));
     EXPECT_FALSE(fs::exists(SettingsFile()));
@@ -138,11 +139,11 @@ TEST_F(BarPersistenceTest, SavedSettingsComeBack)
     ASSERT_TRUE(SaveSettings(SettingsFile().string(), saved));
 
     CLumoraDlg bar;
-    EXPECT_EQ(bar.m_settings, saved);
+    EXPECT_EQ(bar.Settings(), saved);
     EXPECT_EQ(bar.pos().x(), 100);
     // engineIndex counts the selected engines only.
-    EXPECT_EQ(bar.m_current, EngineAtMenuPosition(BuiltInEngines(), 2));
-    EXPECT_NE(bar.m_current.name, "Google");
+    EXPECT_EQ(bar.Current(), EngineAtMenuPosition(BuiltInEngines(), 2));
+    EXPECT_NE(bar.Current().name, "Google");
 }
 
 TEST_F(BarPersistenceTest, CatalogueFileDecidesTheEngines)
@@ -167,8 +168,8 @@ TEST_F(BarPersistenceTest, CatalogueFileDecidesTheEngines)
         SCOPED_TRACE(c.what);
         WriteBytes(CatalogFile(), c.file);
         CLumoraDlg bar;
-        EXPECT_EQ(bar.m_engines, c.expected);
-        EXPECT_EQ(bar.m_current.name, c.current);
+        EXPECT_EQ(bar.Engines(), c.expected);
+        EXPECT_EQ(bar.Current().name, c.current);
     }
 }
 
@@ -179,8 +180,10 @@ TEST_F(BarPersistenceTest, CloseWritesBothFilesAndEndsTheBar)
         // Changes of this run: a dragged bar, a scheme, an edited catalogue.
         bar.move(123, bar.y());
         bar.OnCommand(kFirstSchemeCommand + 7);
-        bar.m_engines.At(0).selected = false;
-        bar.m_engines.Append(Engine("Mine", "mm", true));
+        CEngineList edited = bar.Engines();
+        edited.At(0).selected = false;
+        edited.Append(Engine("Mine", "mm", true));
+        CBarTestAccess::SetEngines(bar, edited);
         bar.OnCommand(kCloseCommand);
     });
     EXPECT_EQ(result, QDialog::Accepted);
@@ -189,19 +192,19 @@ TEST_F(BarPersistenceTest, CloseWritesBothFilesAndEndsTheBar)
     ASSERT_EQ(fs::file_size(SettingsFile()), kSettingsSize);
     SSettings stored;
     ASSERT_TRUE(LoadSettings(SettingsFile().string(), stored, GetDesktopRect().width(), bar.width()));
-    EXPECT_EQ(stored, bar.m_settings);
+    EXPECT_EQ(stored, bar.Settings());
     EXPECT_EQ(stored.barLeft, 123);
     EXPECT_EQ(stored.colorScheme, 7);
 
     CEngineList engines;
     ASSERT_TRUE(LoadCatalog(CatalogFile().string(), engines));
-    EXPECT_EQ(engines, bar.m_engines);
+    EXPECT_EQ(engines, bar.Engines());
     EXPECT_EQ(engines.Count(), 80);
 
     // The next start picks up where this one ended.
     CLumoraDlg next;
-    EXPECT_EQ(next.m_settings, bar.m_settings);
-    EXPECT_EQ(next.m_engines, bar.m_engines);
+    EXPECT_EQ(next.Settings(), bar.Settings());
+    EXPECT_EQ(next.Engines(), bar.Engines());
     EXPECT_EQ(next.pos().x(), 123);
 }
 
@@ -250,7 +253,9 @@ TEST_F(BarPersistenceTest, FailedSaveStillEndsTheBarAndKeepsTheOldFiles)
         c.block();
         const int result = RunBar(bar, [&bar] {
             bar.move(77, bar.y());
-            bar.m_engines.Append(Engine("Mine", "mm", true));
+            CEngineList edited = bar.Engines();
+            edited.Append(Engine("Mine", "mm", true));
+            CBarTestAccess::SetEngines(bar, edited);
             bar.OnCommand(kCloseCommand);
         });
         c.unblock();

@@ -2,6 +2,7 @@
 #include "bar/LumoraDlg.h"
 #include "common/AddressRecorder.h"
 #include "common/TempConfigHome.h"
+#include "options/OptionTable.h"
 #include "platform/DialogUnits.h"
 
 #include <QApplication>
@@ -28,8 +29,8 @@ protected:
         bar.show();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&bar));
         QWidget* focused = QApplication::focusWidget();
-        EXPECT_EQ(focused, bar.m_query);
-        return focused ? focused : bar.m_query;
+        EXPECT_EQ(focused, bar.QueryField());
+        return focused ? focused : bar.QueryField();
     }
 
     static void Press(QWidget* target, int key, bool autoRepeat = false,
@@ -75,7 +76,7 @@ TEST_F(BarWindowTest, EnterSearchesWithTheFieldTextAndKeepsIt)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);
         m_opened.Clear();
-        bar.m_query->clear();
+        bar.QueryField()->clear();
         Type(field, QString::fromUtf8(c.typed));
         QTest::keyClick(field, Qt::Key_Return);
 
@@ -83,10 +84,10 @@ TEST_F(BarWindowTest, EnterSearchesWithTheFieldTextAndKeepsIt)
         const std::string& address = m_opened.Addresses().front();
         EXPECT_NE(address.find(c.host), std::string::npos) << address;
         EXPECT_TRUE(EndsWith(address, c.tail)) << address;
-        EXPECT_EQ(bar.m_query->text(), QString::fromUtf8(c.typed));
+        EXPECT_EQ(bar.QueryField()->text(), QString::fromUtf8(c.typed));
     }
     // An abbreviation picks an engine for one search only.
-    EXPECT_EQ(bar.m_current.name, "Google");
+    EXPECT_EQ(bar.Current().name, "Google");
 }
 
 TEST_F(BarWindowTest, EveryEnterPressSearchesAutoRepeatAndKeypadIncluded)
@@ -102,7 +103,7 @@ TEST_F(BarWindowTest, EveryEnterPressSearchesAutoRepeatAndKeypadIncluded)
 
     ASSERT_EQ(m_opened.Addresses().size(), 4u);
     for (const std::string& address : m_opened.Addresses()) EXPECT_EQ(address, m_opened.Addresses().front());
-    EXPECT_EQ(bar.m_query->text(), QStringLiteral("cats"));
+    EXPECT_EQ(bar.QueryField()->text(), QStringLiteral("cats"));
 }
 
 TEST_F(BarWindowTest, EscapeAndEnterNeverEndTheBar)
@@ -112,7 +113,7 @@ TEST_F(BarWindowTest, EscapeAndEnterNeverEndTheBar)
     bool visibleAfterKeys = false;
 
     QTimer::singleShot(0, &bar, [&] {
-        QWidget* field = bar.m_query;
+        QWidget* field = bar.QueryField();
         QTest::keyClick(field, Qt::Key_Escape);
         QTest::keyClick(field, Qt::Key_Return);
         QTest::keyClick(&bar, Qt::Key_Escape);  // also when the bar itself gets the key
@@ -131,7 +132,8 @@ TEST_F(BarWindowTest, EscapeAndEnterNeverEndTheBar)
 TEST_F(BarWindowTest, NoCurrentEngineOpensNothing)
 {
     CLumoraDlg bar;
-    bar.m_current = NullSearch();
+    bar.OnCommand(kLastEngineCommand);  // no engine at that position
+    ASSERT_TRUE(IsNull(bar.Current()));
     bar.RunSearch("cats");
     bar.RunSearch("");
     EXPECT_TRUE(m_opened.Addresses().empty());
@@ -149,14 +151,14 @@ TEST_F(BarWindowTest, LayoutFollowsTheTemplate)
         QRect expected;
     };
     const Row rows[] = {
-        {"engine box", bar.m_engineBox, RectFromEdges(9, 8, 135, 24)},
-        {"options box", bar.m_optionsBox, RectFromEdges(174, 10, 200, 23)},
-        {"edit", bar.m_editRect, RectFromEdges(15, 31, 195, 49)},
-        {"field", bar.m_fieldRect, RectFromEdges(10, 29, 200, 51)},
-        {"search box", bar.m_searchBox, RectFromEdges(175, 29, 200, 51)},
-        {"pull strip", bar.m_pullStrip, RectFromEdges(0, 57, 210, 60)},
+        {"engine box", bar.Layout().engineBox, RectFromEdges(9, 8, 135, 24)},
+        {"options box", bar.Layout().optionsBox, RectFromEdges(174, 10, 200, 23)},
+        {"edit", bar.Layout().editRect, RectFromEdges(15, 31, 195, 49)},
+        {"field", bar.Layout().fieldRect, RectFromEdges(10, 29, 200, 51)},
+        {"search box", bar.Layout().searchBox, RectFromEdges(175, 29, 200, 51)},
+        {"pull strip", bar.Layout().pullStrip, RectFromEdges(0, 57, 210, 60)},
         // The edit starts narrow, clear of the search box.
-        {"edit control", bar.m_query->geometry(), RectFromEdges(15, 31, 174, 49)},
+        {"edit control", bar.QueryField()->geometry(), RectFromEdges(15, 31, 174, 49)},
     };
     for (const Row& row : rows) EXPECT_EQ(row.actual, row.expected) << row.name;
 }
@@ -171,10 +173,10 @@ TEST_F(BarWindowTest, HangsCentredFromTheTopEdge)
     EXPECT_EQ(bar.size(), QSize(210, 60));
     EXPECT_EQ(bar.frameGeometry(), bar.geometry());  // no frame of any kind
     EXPECT_EQ(bar.pos(), QPoint(desktopWidth / 2 - 105, -2));
-    EXPECT_EQ(bar.m_settings.barLeft, desktopWidth / 2 - 105);
+    EXPECT_EQ(bar.Settings().barLeft, desktopWidth / 2 - 105);
     EXPECT_TRUE(bar.windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_TRUE(bar.windowFlags() & Qt::FramelessWindowHint);
-    EXPECT_EQ(bar.m_current.name, "Google");
+    EXPECT_EQ(bar.Current().name, "Google");
 }
 
 // The icon comes from the PNGs built into the program, one per size.

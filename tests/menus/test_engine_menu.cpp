@@ -1,7 +1,7 @@
 #include "MenuProbe.h"
 #include "common/BuiltInEngines.h"
-#include "menus/Commands.h"
 #include "menus/EngineMenu.h"
+#include "options/OptionTable.h"
 #include "store/EngineList.h"
 
 #include <QKeySequence>

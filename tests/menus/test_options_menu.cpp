@@ -1,6 +1,7 @@
 #include "MenuProbe.h"
-#include "menus/Commands.h"
 #include "menus/OptionsMenu.h"
+#include "options/OptionTable.h"
+#include "store/Settings.h"
 
 #include <QApplication>
 #include <QSignalSpy>
@@ -17,7 +18,7 @@ using Lines = std::vector<std::string>;
 
 TEST(OptionsMenu, TopLevelStructure)
 {
-    COptionsMenu menu(false);
+    COptionsMenu menu;
     const Lines expected = {
         "Auto Hide #450 check", "---", "Rounding >", "Color >", "Transparent >", "Button View >", "Font... #452",
         "Catalog... #451",      "---", "Help >",     "---",     "Close #453",
@@ -27,7 +28,7 @@ TEST(OptionsMenu, TopLevelStructure)
 
 TEST(OptionsMenu, SubmenuStructure)
 {
-    COptionsMenu menu(false);
+    COptionsMenu menu;
     struct Row {
         const char* title;
         QMenu* (COptionsMenu::*submenu)() const;
@@ -78,24 +79,35 @@ TEST(OptionsMenu, SubmenuStructure)
     EXPECT_EQ(groups.size(), 4u);
 }
 
-TEST(OptionsMenu, AutoHideCheckFollowsConstruction)
+// The settings of a first start: rounding 4, scheme 1, transparency 0,
+// button view 1, auto hide on.
+SSettings Defaults()
+{
+    SSettings s;
+    s.rounding = 4;
+    s.colorScheme = 1;
+    s.transparency = 0;
+    s.buttonView = 1;
+    s.autoHide = 1;
+    return s;
+}
+
+TEST(OptionsMenu, AutoHideCheckFollowsTheSettings)
 {
     for (bool autoHide : {false, true}) {
-        COptionsMenu menu(autoHide);
+        COptionsMenu menu;
+        EXPECT_TRUE(Marks(&menu).empty());  // nothing marked before it is told
+        SSettings s = Defaults();
+        s.autoHide = autoHide ? 1 : 0;
+        menu.ShowSettings(s);
         EXPECT_EQ(menu.IsChecked(kAutoHideCommand), autoHide);
-        EXPECT_EQ(Marks(&menu), autoHide ? std::vector<int>{kAutoHideCommand} : std::vector<int>{});
     }
 }
 
-TEST(OptionsMenu, MarksAfterStartUpReplay)
+TEST(OptionsMenu, MarksOfTheDefaultSettings)
 {
-    // What the bar does with the default settings: rounding 4, scheme 1,
-    // transparency 0, button view 1, auto hide on.
-    COptionsMenu menu(true);
-    menu.CheckRounding(4);
-    menu.CheckColorScheme(1);
-    menu.CheckTransparency(0);
-    menu.CheckButtonView(1);
+    COptionsMenu menu;
+    menu.ShowSettings(Defaults());
     EXPECT_EQ(Marks(&menu), (std::vector<int>{371, 390, 404, 421, kAutoHideCommand}));
     EXPECT_EQ(menu.FindCommand(404)->text(), "20");
     EXPECT_EQ(menu.FindCommand(371)->text(), "Blue Dark");
@@ -103,18 +115,26 @@ TEST(OptionsMenu, MarksAfterStartUpReplay)
     EXPECT_EQ(menu.FindCommand(421)->text(), "Zoom");
 }
 
+// Each radio range with the settings field it shows; `shown` is what the
+// menu was last given.
 struct SRange {
     int first;
     int last;
-    std::function<void(COptionsMenu&, int)> checkByIndex;
+    std::int32_t SSettings::*field;
 };
 
 const SRange kRanges[] = {
-    {400, 404, [](COptionsMenu& m, int i) { m.CheckRounding(i); }},
-    {370, 378, [](COptionsMenu& m, int i) { m.CheckColorScheme(i); }},
-    {390, 399, [](COptionsMenu& m, int i) { m.CheckTransparency(i); }},
-    {420, 425, [](COptionsMenu& m, int i) { m.CheckButtonView(i); }},
+    {400, 404, &SSettings::rounding},
+    {370, 378, &SSettings::colorScheme},
+    {390, 399, &SSettings::transparency},
+    {420, 425, &SSettings::buttonView},
 };
+
+void ShowValue(COptionsMenu& menu, SSettings& shown, const SRange& range, int value)
+{
+    shown.*range.field = value;
+    menu.ShowSettings(shown);
+}
 
 std::vector<int> MarksIn(const COptionsMenu& menu, int first, int last)
 {
@@ -127,26 +147,24 @@ std::vector<int> MarksIn(const COptionsMenu& menu, int first, int last)
 
 TEST(OptionsMenu, RadioMarkMovesAndStaysExclusive)
 {
-    COptionsMenu menu(true);
-    menu.CheckRounding(4);
-    menu.CheckColorScheme(1);
-    menu.CheckTransparency(0);
-    menu.CheckButtonView(1);
+    COptionsMenu menu;
+    SSettings shown = Defaults();
+    menu.ShowSettings(shown);
     const std::vector<int> before = Marks(&menu);
 
     for (const SRange& range : kRanges) {
         SCOPED_TRACE(range.first);
         const std::vector<int> original = MarksIn(menu, range.first, range.last);
-        // Walk the range both ways, through the generic call and the by-index one.
+        // Walk the range both ways, through the generic call and the settings.
         for (int id = range.first; id <= range.last; ++id) {
             menu.CheckMenuRadioItem(range.first, range.last, id);
             EXPECT_EQ(MarksIn(menu, range.first, range.last), std::vector<int>{id});
         }
         for (int i = range.last - range.first; i >= 0; --i) {
-            range.checkByIndex(menu, i);
+            ShowValue(menu, shown, range, i);
             EXPECT_EQ(MarksIn(menu, range.first, range.last), std::vector<int>{range.first + i});
         }
-        menu.CheckMenuRadioItem(range.first, range.last, original.front());
+        ShowValue(menu, shown, range, original.front() - range.first);
     }
     // Every other range and "Auto Hide" kept its mark throughout.
     EXPECT_EQ(Marks(&menu), before);
@@ -154,8 +172,9 @@ TEST(OptionsMenu, RadioMarkMovesAndStaysExclusive)
 
 TEST(OptionsMenu, MissingIdLeavesRangeUnmarked)
 {
-    COptionsMenu menu(true);
-    menu.CheckColorScheme(3);
+    COptionsMenu menu;
+    SSettings shown = Defaults();
+    ShowValue(menu, shown, kRanges[1], 3);
     menu.CheckMenuRadioItem(370, 378, 379);  // 379 has no entry
     EXPECT_TRUE(MarksIn(menu, 370, 378).empty());
 
@@ -163,8 +182,8 @@ TEST(OptionsMenu, MissingIdLeavesRangeUnmarked)
     // and disturb no neighbouring range.
     for (const SRange& range : kRanges) {
         for (int bad : {-1, range.last - range.first + 1, 1000, -2147483647 - 1, 2147483647}) {
-            range.checkByIndex(menu, range.first == 370 ? 0 : 1);
-            range.checkByIndex(menu, bad);
+            ShowValue(menu, shown, range, range.first == 370 ? 0 : 1);
+            ShowValue(menu, shown, range, bad);
             EXPECT_TRUE(MarksIn(menu, range.first, range.last).empty()) << range.first << " " << bad;
         }
     }
@@ -175,8 +194,9 @@ TEST(OptionsMenu, MissingIdLeavesRangeUnmarked)
 
 TEST(OptionsMenu, RandomIsNeverMarked)
 {
-    COptionsMenu menu(false);
-    menu.CheckColorScheme(2);
+    COptionsMenu menu;
+    SSettings shown = Defaults();
+    ShowValue(menu, shown, kRanges[1], 2);
     QAction* random = menu.FindCommand(kRandomCommand);
     ASSERT_NE(random, nullptr);
     EXPECT_FALSE(random->isCheckable());
@@ -190,7 +210,7 @@ TEST(OptionsMenu, RandomIsNeverMarked)
 
 TEST(OptionsMenu, EveryEntryEmitsItsCommandOnce)
 {
-    COptionsMenu menu(true);
+    COptionsMenu menu;
     std::vector<int> seen;
     ASSERT_NO_FATAL_FAILURE(TriggerEveryEntry(menu, seen));
     std::sort(seen.begin(), seen.end());
@@ -207,9 +227,10 @@ TEST(OptionsMenu, ClickLeavesMarksToTheHandler)
 {
     // Qt would flip a checkable entry on its own; the marks must change only
     // through the command handler's calls.
-    COptionsMenu menu(true);
-    menu.CheckTransparency(0);
-    menu.CheckButtonView(5);
+    COptionsMenu menu;
+    SSettings shown = Defaults();
+    shown.buttonView = 5;
+    menu.ShowSettings(shown);
     const std::vector<int> before = Marks(&menu);
     for (int id : {395, 390, 425, 421, kAutoHideCommand}) {
         QSignalSpy spy(&menu, &CCommandMenu::command);
@@ -224,12 +245,12 @@ TEST(OptionsMenu, ClickLeavesMarksToTheHandler)
     });
     menu.FindCommand(397)->trigger();
     menu.FindCommand(kAutoHideCommand)->trigger();
-    EXPECT_EQ(Marks(&menu), (std::vector<int>{397, 425}));
+    EXPECT_EQ(Marks(&menu), (std::vector<int>{371, 397, 404, 425}));
 }
 
 TEST(OptionsMenu, KeyboardChoiceInSubmenuReachesTopLevelOnce)
 {
-    COptionsMenu menu(false);
+    COptionsMenu menu;
     QSignalSpy spy(&menu, &CCommandMenu::command);
     menu.popup(QPoint(100, 100));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&menu));

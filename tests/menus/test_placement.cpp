@@ -45,7 +45,7 @@ TEST(MenuPlacement, PopupsOpenUnderTheirBoxes)
     EXPECT_EQ(engineMenu.geometry().topLeft(), QPoint(50, 56));
     engineMenu.hide();
 
-    COptionsMenu optionsMenu(true);
+    COptionsMenu optionsMenu;
     const QRect optionsBox = RectFromEdges(400, 40, 426, 53);
     optionsMenu.PopupBelow(optionsBox);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&optionsMenu));

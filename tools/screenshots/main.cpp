@@ -3,6 +3,7 @@
 #include "BarRenderer.h"
 
 #include "bar/BarLook.h"
+#include "options/OptionTable.h"
 
 #include <QApplication>
 #include <QDir>
@@ -16,10 +17,15 @@
 
 namespace {
 
-// "Blue Dark" -> "blue-dark", "Arrow 1" -> "arrow-1", "20" -> "20".
-QString Slug(const QString& label)
+// The menu label of an option's value as a file name: "Blue Dark" ->
+// "blue-dark", "Arrow 1" -> "arrow-1", "20" -> "20".
+QString Slug(const SOption& option, int value)
 {
-    return label.toLower().replace(QLatin1Char(' '), QLatin1Char('-')).remove(QLatin1Char('%'));
+    const std::string_view label = CommandLabel(CommandFor(option, value));
+    return QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size()))
+        .toLower()
+        .replace(QLatin1Char(' '), QLatin1Char('-'))
+        .remove(QLatin1Char('%'));
 }
 
 struct SShot {
@@ -31,24 +37,24 @@ std::vector<SShot> Shots()
 {
     const QString query = QStringLiteral("Dublin Bay");
     std::vector<SShot> shots;
-    for (const SColorScheme& scheme : ColorSchemes()) {
+    for (int scheme = 0; scheme < kSchemeCount; ++scheme) {
         SBarLook look;
-        look.scheme = scheme.index;
+        look.scheme = scheme;
         look.view = kViewZoom;
         look.query = query;
-        shots.push_back({QStringLiteral("scheme-") + Slug(QString::fromLatin1(scheme.label)), look});
+        shots.push_back({QStringLiteral("scheme-") + Slug(kColorSchemeOption, scheme), look});
     }
-    for (const SButtonView& view : ButtonViews()) {
+    for (int view = 0; view < kButtonViewCount; ++view) {
         SBarLook look;
-        look.view = view.index;
+        look.view = view;
         look.query = query;
-        shots.push_back({QStringLiteral("view-") + Slug(QString::fromLatin1(view.label)), look});
+        shots.push_back({QStringLiteral("view-") + Slug(kButtonViewOption, view), look});
     }
     for (int level = 0; level < kRoundingLevels; ++level) {
         SBarLook look;
         look.rounding = level;
         look.query = query;
-        shots.push_back({QStringLiteral("rounding-") + Slug(RoundingLabel(level)), look});
+        shots.push_back({QStringLiteral("rounding-") + Slug(kRoundingOption, level), look});
     }
     SBarLook hover;
     hover.hoverEngine = true;

@@ -1,11 +1,14 @@
+// The bar's command routing, its menus and the dialogs its commands open.
 #include "bar/LumoraDlg.h"
 
+#include "app/ProductLinks.h"
 #include "dialogs/AboutDlg.h"
 #include "dialogs/CatalogDlg.h"
 #include "engines/EngineMenuModel.h"
-#include "menus/Commands.h"
 #include "menus/EngineMenu.h"
 #include "menus/OptionsMenu.h"
+#include "options/OptionTable.h"
+#include "platform/AddressOpener.h"
 
 #include <QFontDialog>
 #include <QFontInfo>
@@ -54,11 +57,52 @@ QFont DialogStartFont(const QFont& font)
 
 }  // namespace
 
+void CLumoraDlg::OnCommand(int id)
+{
+    const SCommand command = DecodeCommand(id);
+    switch (command.command) {
+    case ECommand::ChooseEngine: ChooseEngine(command.value); break;
+    case ECommand::EditCatalog: OnCommand(kCatalogCommand); break;
+    case ECommand::HelpTopics: OpenAddress(kHelpPageAddress); break;
+    case ECommand::CheckUpdate:
+    case ECommand::HomePage: OpenAddress(kHomePageAddress); break;
+    case ECommand::ContactForm: break;  // the about box links to the contact form
+    case ECommand::About: RunAboutBox(); break;
+    case ECommand::ColorScheme:
+        ApplyColorScheme(command.value);
+        update();
+        break;
+    case ECommand::RandomScheme: ApplyRandomScheme(); break;
+    case ECommand::Transparency: ApplyTransparency(command.value); break;
+    case ECommand::Rounding: ApplyRounding(command.value); break;
+    case ECommand::ButtonView: ApplyButtonView(command.value); break;
+    case ECommand::AutoHide: ToggleAutoHide(); break;
+    case ECommand::Catalog: RunCatalogDialog(); break;
+    case ECommand::Font: ChooseQueryFont(); break;
+    case ECommand::Close: SaveAndClose(); break;
+    case ECommand::Unknown: break;
+    }
+    ShowMarks();
+}
+
+CEngineMenu* CLumoraDlg::EngineMenu()
+{
+    if (!m_engineMenu) BuildEngineMenu();
+    return m_engineMenu;
+}
+
+COptionsMenu* CLumoraDlg::OptionsMenu()
+{
+    if (!m_optionsMenu) BuildOptionsMenu();
+    return m_optionsMenu;
+}
+
 void CLumoraDlg::BuildOptionsMenu()
 {
     if (m_optionsMenu) return;  // built once; afterwards only its marks change
-    m_optionsMenu = new COptionsMenu(m_settings.autoHide != 0, this);
+    m_optionsMenu = new COptionsMenu(this);
     RouteCommands(m_optionsMenu, this);
+    ShowMarks();
 }
 
 void CLumoraDlg::BuildEngineMenu()
@@ -68,13 +112,20 @@ void CLumoraDlg::BuildEngineMenu()
         RouteCommands(m_engineMenu, this);
     }
     m_engineMenu->Rebuild(m_engines);
+    ShowMarks();
+}
+
+void CLumoraDlg::ShowMarks()
+{
+    if (m_optionsMenu) m_optionsMenu->ShowSettings(m_settings);
+    if (m_engineMenu) m_engineMenu->CheckEngine(m_engineMarked ? kFirstEngineCommand + m_settings.engineIndex : -1);
 }
 
 void CLumoraDlg::ChooseEngine(int k)
 {
-    if (m_engineMenu) m_engineMenu->CheckEngine(kFirstEngineCommand + k);
     m_current = EngineAtMenuPosition(m_engines, k);
     m_settings.engineIndex = k;
+    m_engineMarked = true;
     // At once, so the new name shows while a dialog or menu is still up.
     repaint(m_engineBox);
 }
@@ -87,7 +138,8 @@ void CLumoraDlg::RunCatalogDialog()
     CCatalogDlg catalog(m_engines, this);
     if (catalog.exec() != QDialog::Accepted) return;
     m_engines.CopyFrom(catalog.WorkingList());
-    BuildEngineMenu();
+    m_engineMarked = false;
+    if (m_engineMenu) BuildEngineMenu();
 }
 
 void CLumoraDlg::RunAboutBox()
