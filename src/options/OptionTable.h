@@ -49,8 +49,8 @@ inline constexpr SOption kRoundingOption{ECommand::Rounding, 400, 5, 4};
 inline constexpr SOption kButtonViewOption{ECommand::ButtonView, 420, 6, 1};
 inline constexpr SOption kAutoHideOption{ECommand::AutoHide, 450, 2, 1, true};
 
-inline constexpr const SOption* kOptions[] = {&kEngineOption,      &kColorSchemeOption, &kTransparencyOption,
-                                              &kRoundingOption,    &kButtonViewOption,  &kAutoHideOption};
+inline constexpr const SOption* kOptions[] = {&kEngineOption,   &kColorSchemeOption, &kTransparencyOption,
+                                              &kRoundingOption, &kButtonViewOption,  &kAutoHideOption};
 
 // The command that chooses `value`; for a switch, its one command.
 constexpr int CommandFor(const SOption& option, int value)
@@ -81,10 +81,9 @@ struct SPlainCommand {
 };
 
 inline constexpr SPlainCommand kPlainCommands[] = {
-    {ECommand::EditCatalog, 351}, {ECommand::HelpTopics, 360},   {ECommand::CheckUpdate, 361},
-    {ECommand::HomePage, 362},    {ECommand::ContactForm, 363},  {ECommand::About, 364},
-    {ECommand::RandomScheme, 380}, {ECommand::Catalog, 451},     {ECommand::Font, 452},
-    {ECommand::Close, 453},
+    {ECommand::EditCatalog, 351}, {ECommand::HelpTopics, 360}, {ECommand::CheckUpdate, 361},  {ECommand::HomePage, 362},
+    {ECommand::ContactForm, 363}, {ECommand::About, 364},      {ECommand::RandomScheme, 380}, {ECommand::Catalog, 451},
+    {ECommand::Font, 452},        {ECommand::Close, 453},
 };
 
 constexpr int CommandId(ECommand command)
@@ -135,11 +134,11 @@ SCommand DecodeCommand(int id);
 // ---- Menu rows -----------------------------------------------------------
 
 enum class EMenuRow {
-    Entry,       // a plain entry
-    Choice,      // one value of an option, with a radio mark
-    Switch,      // an option switched on and off, with a check mark
+    Entry,   // a plain entry
+    Choice,  // one value of an option, with a radio mark
+    Switch,  // an option switched on and off, with a check mark
     Separator,
-    Submenu,     // opens a submenu: the rows up to its EndSubmenu
+    Submenu,  // opens a submenu: the rows up to its EndSubmenu
     EndSubmenu,
 };
 

@@ -70,11 +70,10 @@ TEST(OptionTable, LabelsAreTheMenusOwn)
         const char* label;
     };
     const Case cases[] = {
-        {400, "Not"},          {404, "20"},        {370, "Blue Light"},     {371, "Blue Dark"},
-        {376, "Yellow Light"}, {378, "Gray Dark"}, {380, "Random"},         {390, "Not"},
-        {391, "10%"},          {399, "90%"},       {420, "Not"},            {422, "Arrow 1"},
-        {425, "Go"},           {450, "Auto Hide"}, {360, "Help Topics  F1"}, {364, "About..."},
-        {351, "Edit..."},      {453, "Close"},
+        {400, "Not"},       {404, "20"},      {370, "Blue Light"}, {371, "Blue Dark"}, {376, "Yellow Light"},
+        {378, "Gray Dark"}, {380, "Random"},  {390, "Not"},        {391, "10%"},       {399, "90%"},
+        {420, "Not"},       {422, "Arrow 1"}, {425, "Go"},         {450, "Auto Hide"}, {360, "Help Topics  F1"},
+        {364, "About..."},  {351, "Edit..."}, {453, "Close"},
     };
     for (const Case& c : cases) EXPECT_EQ(CommandLabel(c.command), c.label) << c.command;
     EXPECT_EQ(CommandLabel(379), "");
