@@ -26,8 +26,8 @@ const SMapCase kCases[] = {
     {"OpenSearch encodings and language", &OpenSearch,
      "https://a.org/?q={searchTerms}&ie={inputEncoding}&oe={outputEncoding}&hl={language}",
      "https://a.org/?q=[keyword]&ie=UTF-8&oe=UTF-8&hl=*"},
-    {"OpenSearch defaults of index and page", &OpenSearch, "https://a.org/?q={searchTerms}&i={startIndex}&p={startPage}",
-     "https://a.org/?q=[keyword]&i=1&p=1"},
+    {"OpenSearch defaults of index and page", &OpenSearch,
+     "https://a.org/?q={searchTerms}&i={startIndex}&p={startPage}", "https://a.org/?q=[keyword]&i=1&p=1"},
     {"OpenSearch optional parameters go", &OpenSearch, "https://a.org/?q={searchTerms}&n={count?}&x={moz:locale?}",
      "https://a.org/?q=[keyword]&n=&x="},
     {"OpenSearch unknown required parameter", &OpenSearch, "https://a.org/?q={searchTerms}&n={count}", nullptr},
@@ -98,6 +98,8 @@ TEST(ImportTemplates, NamesAndKeywordsAreCleaned)
     EXPECT_EQ(CleanText("  Wiki\tpedia\n ", 100), "Wiki pedia");
     // Cut on a character boundary: "é" is two bytes.
     EXPECT_EQ(CleanText("abé", 3), "ab");
+    // A cut that ends in spaces drops them too, so cleaning again changes nothing.
+    EXPECT_EQ(CleanText("ab  cd", 3), "ab");
     EXPECT_EQ(CleanKeyword(" wp "), "wp");
     EXPECT_EQ(CleanKeyword("two words"), "");
     EXPECT_EQ(CleanKeyword(std::string(65, 'k')), "");
