@@ -411,8 +411,7 @@ void CCatalogDlg::ApplyFilter(const QString& text)
     const int current = SelectionMark();
     m_model->SetFilter(text);
     Refill(current);
-    if (m_model->RowOf(current) < 0 && m_model->rowCount() > 0)
-        m_list->setCurrentIndex(m_model->index(0, kColumnName));
+    if (m_model->RowOf(current) < 0 && m_model->rowCount() > 0) m_list->setCurrentIndex(m_model->index(0, kColumnName));
 }
 
 void CCatalogDlg::keyPressEvent(QKeyEvent* event)

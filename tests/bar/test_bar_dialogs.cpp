@@ -12,8 +12,8 @@
 #include "options/OptionTable.h"
 
 #include <QFontDialog>
-#include <QLineEdit>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>

@@ -305,17 +305,18 @@ TEST(CatalogDlg, DoubleClickOnACheckBoxTogglesAndDoesNotEdit)
 
 TEST(CatalogDlg, ContextMenuInItsOrderWithShortcutsAndDisabledEntries)
 {
-    const QStringList texts{QStringLiteral("Add..."),
-                            QStringLiteral("Edit..."),
-                            QStringLiteral("Delete"),
-                            QStringLiteral("---"),
-                            QStringLiteral("Move Up"),
-                            QStringLiteral("Move Down"),
-                            QStringLiteral("---"),
-                            QStringLiteral("Restore Built-in Engines")};
-    const QStringList shortcuts{QStringLiteral("Ins"),    QStringLiteral("F2"),       QStringLiteral("Del"),
-                                QString(),                QStringLiteral("Alt+Up"),   QStringLiteral("Alt+Down"),
-                                QString(),                QString()};
+    const QStringList texts{QStringLiteral("Add..."),  QStringLiteral("Edit..."),
+                            QStringLiteral("Delete"),  QStringLiteral("---"),
+                            QStringLiteral("Move Up"), QStringLiteral("Move Down"),
+                            QStringLiteral("---"),     QStringLiteral("Restore Built-in Engines")};
+    const QStringList shortcuts{QStringLiteral("Ins"),
+                                QStringLiteral("F2"),
+                                QStringLiteral("Del"),
+                                QString(),
+                                QStringLiteral("Alt+Up"),
+                                QStringLiteral("Alt+Down"),
+                                QString(),
+                                QString()};
     for (const bool withRow : {true, false}) {
         SCOPED_TRACE(withRow);
         CCatalogDlg dlg(withRow ? kFour : CEngineList());
