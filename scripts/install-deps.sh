@@ -9,6 +9,7 @@ packages=(
   libgtest-dev
   clang libclang-rt-14-dev clang-format
   libxcb-damage0-dev libxcb-shape0-dev
+  libsqlite3-dev liblz4-dev
   xvfb xauth xdotool openbox x11-utils
   fonts-dejavu-core desktop-file-utils file
 )

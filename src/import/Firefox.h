@@ -1,0 +1,27 @@
+#pragma once
+
+#include "import/ImportTypes.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct sqlite3;
+
+// Undoes Mozilla's "mozLz40\0" wrapping: the magic, the decompressed size
+// (4 bytes, little-endian), then one LZ4 block. Returns false with `error`
+// set for a wrong magic, a size above kMaxImportBytes, a damaged block or a
+// block whose size differs from the one announced.
+bool DecompressMozLz4(const std::vector<std::uint8_t>& bytes, std::vector<std::uint8_t>& out, std::string& error);
+
+// The engines of Firefox's search settings (search.json, decompressed).
+// Engines the application ships are listed as not made by the user; hidden
+// engines and engines without a GET address for web pages are skipped.
+SImportResult ReadFirefoxSearchJson(const std::vector<std::uint8_t>& json);
+
+// The same from the file's bytes (search.json.mozlz4).
+SImportResult ReadFirefoxSearchFile(const std::vector<std::uint8_t>& bytes);
+
+// Keyword bookmarks of places.sqlite: moz_keywords joined to moz_places;
+// the bookmark's title is the name. A keyword with POST data is skipped.
+SImportResult ReadFirefoxPlaces(sqlite3* db);

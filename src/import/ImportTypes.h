@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstddef>
+#include <map>
+#include <string>
+#include <vector>
+
+// Limits on what an import reads from outside: a file (or a decompressed
+// image) and the number of engines one source may hold.
+inline constexpr std::size_t kMaxImportBytes = 64u * 1024 * 1024;
+inline constexpr std::size_t kMaxImportEngines = 100000;
+// Browser databases are copied before they are opened; this bounds the copy.
+inline constexpr std::size_t kMaxDatabaseBytes = 256u * 1024 * 1024;
+
+// One engine found in a browser's or desktop's files, its template already
+// in the bar's own form ("[keyword]" where the query goes).
+struct SImportedEngine {
+    std::string name;
+    std::string url;
+    std::string keyword;    // the source's own shortcut, empty where it has none
+    bool userMade = false;  // made by the user rather than shipped with the browser or system
+
+    bool operator==(const SImportedEngine&) const = default;
+};
+
+// What one file or database gave: the engines, how many were left out and
+// why, or a one-line reason why nothing could be read at all.
+struct SImportResult {
+    std::vector<SImportedEngine> engines;
+    std::map<std::string, int> skipped;  // reason -> count
+    std::string unreadable;              // empty when the source was read
+
+    bool Readable() const { return unreadable.empty(); }
+    int SkippedCount() const;
+    // Appends another result's engines and skip counts; an unreadable part
+    // makes the whole unreadable.
+    void Merge(SImportResult other);
+};
+
+// Skip reasons, as the import dialog shows them ("3 engines skipped: ...").
+inline constexpr const char* kSkipUnsupportedAddress = "unsupported address";
+inline constexpr const char* kSkipNoQuery = "no place for the query";
+inline constexpr const char* kSkipPost = "sends the query by POST";
+inline constexpr const char* kSkipNoAddress = "no address";
+inline constexpr const char* kSkipHidden = "hidden";
+
+// "3 engines skipped: unsupported address; 1 engine skipped: hidden", or "".
+std::string DescribeSkipped(const SImportResult& result);
