@@ -32,7 +32,8 @@ bool AppProvided(const QJsonObject& engine)
 
 QString Alias(const QJsonObject& engine)
 {
-    const QString alias = engine.value(QStringLiteral("_metaData")).toObject().value(QStringLiteral("alias")).toString();
+    const QString alias =
+        engine.value(QStringLiteral("_metaData")).toObject().value(QStringLiteral("alias")).toString();
     if (!alias.isEmpty()) return alias;
     const QJsonArray defined = engine.value(QStringLiteral("_definedAliases")).toArray();
     return defined.isEmpty() ? QString() : defined.first().toString();
@@ -61,8 +62,8 @@ bool DecompressMozLz4(const std::vector<std::uint8_t>& bytes, std::vector<std::u
         error = "not a mozLz4 file";
         return false;
     }
-    const std::uint32_t size = std::uint32_t{bytes[8]} | std::uint32_t{bytes[9]} << 8 |
-                               std::uint32_t{bytes[10]} << 16 | std::uint32_t{bytes[11]} << 24;
+    const std::uint32_t size = std::uint32_t{bytes[8]} | std::uint32_t{bytes[9]} << 8 | std::uint32_t{bytes[10]} << 16 |
+                               std::uint32_t{bytes[11]} << 24;
     if (size > kMaxImportBytes) {
         error = "announces more than 64 MB";
         return false;
@@ -92,8 +93,7 @@ SImportResult ReadFirefoxSearchJson(const std::vector<std::uint8_t>& json)
     }
     QJsonParseError err{};
     const QJsonDocument doc = QJsonDocument::fromJson(
-        QByteArray::fromRawData(reinterpret_cast<const char*>(json.data()), static_cast<qsizetype>(json.size())),
-        &err);
+        QByteArray::fromRawData(reinterpret_cast<const char*>(json.data()), static_cast<qsizetype>(json.size())), &err);
     if (err.error != QJsonParseError::NoError || !doc.isObject()) {
         result.unreadable = "damaged JSON";
         return result;
@@ -159,8 +159,9 @@ SImportResult ReadFirefoxPlaces(sqlite3* db)
                            HasColumn(db, "moz_bookmarks", "title");
     std::string sql = "SELECT k.keyword, p.url, ";
     sql += post ? "k.post_data, " : "NULL, ";
-    sql += bookmarks ? "(SELECT b.title FROM moz_bookmarks b WHERE b.fk = p.id AND b.title <> '' ORDER BY b.id LIMIT 1), "
-                     : "NULL, ";
+    sql += bookmarks
+               ? "(SELECT b.title FROM moz_bookmarks b WHERE b.fk = p.id AND b.title <> '' ORDER BY b.id LIMIT 1), "
+               : "NULL, ";
     sql += "p.title FROM moz_keywords k JOIN moz_places p ON p.id = k.place_id ORDER BY k.id";
     const bool ok = ForEachRow(db, sql, result, [&](const SRow& row) {
         if (!row.Text(2).empty()) {

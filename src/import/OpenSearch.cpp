@@ -44,8 +44,8 @@ SImportResult ReadOpenSearch(const std::vector<std::uint8_t>& bytes)
         result.unreadable = "file too large";
         return result;
     }
-    const QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()),
-                                                    static_cast<qsizetype>(bytes.size()));
+    const QByteArray data =
+        QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
     QXmlStreamReader xml(data);
     xml.setEntityExpansionLimit(0);
 
@@ -80,8 +80,8 @@ SImportResult ReadOpenSearch(const std::vector<std::uint8_t>& bytes)
                 if (inUrl) {
                     current = SUrl{};
                     current.templ = a.value(QStringLiteral("template")).toString();
-                    current.post = a.value(QStringLiteral("method"))
-                                       .compare(QStringLiteral("post"), Qt::CaseInsensitive) == 0;
+                    current.post =
+                        a.value(QStringLiteral("method")).compare(QStringLiteral("post"), Qt::CaseInsensitive) == 0;
                     current.indexOffset = OffsetAttribute(a, QStringLiteral("indexOffset"));
                     current.pageOffset = OffsetAttribute(a, QStringLiteral("pageOffset"));
                 }

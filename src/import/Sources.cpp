@@ -72,11 +72,8 @@ struct SChromiumBrowser {
     const char* name;
 };
 constexpr SChromiumBrowser kChromiumBrowsers[] = {
-    {"chromium", "Chromium"},
-    {"google-chrome", "Google Chrome"},
-    {"BraveSoftware/Brave-Browser", "Brave"},
-    {"vivaldi", "Vivaldi"},
-    {"microsoft-edge", "Microsoft Edge"},
+    {"chromium", "Chromium"}, {"google-chrome", "Google Chrome"},   {"BraveSoftware/Brave-Browser", "Brave"},
+    {"vivaldi", "Vivaldi"},   {"microsoft-edge", "Microsoft Edge"},
 };
 
 // "Default" first, then "Profile 1", "Profile 2", ... by number.

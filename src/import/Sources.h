@@ -16,7 +16,12 @@ struct SImportPlaces {
     static SImportPlaces FromEnvironment();
 };
 
-enum class ESourceKind { Firefox, Chromium, Kde, OpenSearch };
+enum class ESourceKind {
+    Firefox,
+    Chromium,
+    Kde,
+    OpenSearch
+};
 
 // One place engines can come from: a browser profile, the KDE web
 // shortcuts, or an OpenSearch file.

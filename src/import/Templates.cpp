@@ -116,8 +116,7 @@ std::string MapChromiumTemplate(std::string_view url, std::string& reason)
         std::size_t from = at;
         if (from > 0 && out[from - 1] == '=') {
             std::size_t pairStart = out.find_last_of("?&", from - 1);
-            if (pairStart != std::string::npos && out.find_first_of("/{}", pairStart) >= from)
-                from = pairStart + 1;
+            if (pairStart != std::string::npos && out.find_first_of("/{}", pairStart) >= from) from = pairStart + 1;
         }
         out.erase(from, close + 1 - from);
         at = from;

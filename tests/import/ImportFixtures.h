@@ -60,8 +60,8 @@ inline void WriteText(const fs::path& file, const std::string& text)
 inline void WriteBytes(const fs::path& file, const std::vector<std::uint8_t>& bytes)
 {
     fs::create_directories(file.parent_path());
-    std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                 static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(file, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
 inline std::vector<std::uint8_t> Bytes(const std::string& text)
@@ -106,16 +106,15 @@ private:
 // lays them out.
 inline void CreatePlacesSchema(TestDb& db)
 {
-    db.Exec(
-        "CREATE TABLE moz_places (id INTEGER PRIMARY KEY, url LONGVARCHAR, title LONGVARCHAR, rev_host LONGVARCHAR,"
-        " visit_count INTEGER DEFAULT 0, hidden INTEGER DEFAULT 0 NOT NULL, typed INTEGER DEFAULT 0 NOT NULL,"
-        " frecency INTEGER DEFAULT -1 NOT NULL, last_visit_date INTEGER, guid TEXT, foreign_count INTEGER DEFAULT 0"
-        " NOT NULL, url_hash INTEGER DEFAULT 0 NOT NULL);"
-        "CREATE TABLE moz_keywords (id INTEGER PRIMARY KEY AUTOINCREMENT, keyword TEXT UNIQUE, place_id INTEGER,"
-        " post_data TEXT);"
-        "CREATE TABLE moz_bookmarks (id INTEGER PRIMARY KEY, type INTEGER, fk INTEGER DEFAULT NULL, parent INTEGER,"
-        " position INTEGER, title LONGVARCHAR, keyword_id INTEGER, folder_type TEXT, dateAdded INTEGER,"
-        " lastModified INTEGER, guid TEXT);");
+    db.Exec("CREATE TABLE moz_places (id INTEGER PRIMARY KEY, url LONGVARCHAR, title LONGVARCHAR, rev_host LONGVARCHAR,"
+            " visit_count INTEGER DEFAULT 0, hidden INTEGER DEFAULT 0 NOT NULL, typed INTEGER DEFAULT 0 NOT NULL,"
+            " frecency INTEGER DEFAULT -1 NOT NULL, last_visit_date INTEGER, guid TEXT, foreign_count INTEGER DEFAULT 0"
+            " NOT NULL, url_hash INTEGER DEFAULT 0 NOT NULL);"
+            "CREATE TABLE moz_keywords (id INTEGER PRIMARY KEY AUTOINCREMENT, keyword TEXT UNIQUE, place_id INTEGER,"
+            " post_data TEXT);"
+            "CREATE TABLE moz_bookmarks (id INTEGER PRIMARY KEY, type INTEGER, fk INTEGER DEFAULT NULL, parent INTEGER,"
+            " position INTEGER, title LONGVARCHAR, keyword_id INTEGER, folder_type TEXT, dateAdded INTEGER,"
+            " lastModified INTEGER, guid TEXT);");
 }
 
 inline void AddKeywordBookmark(TestDb& db, int id, const std::string& keyword, const std::string& url,
@@ -123,8 +122,8 @@ inline void AddKeywordBookmark(TestDb& db, int id, const std::string& keyword, c
 {
     db.Exec("INSERT INTO moz_places (id, url, title) VALUES (" + std::to_string(id) + ", '" + url + "', 'Page " +
             std::to_string(id) + "');");
-    db.Exec("INSERT INTO moz_keywords (keyword, place_id, post_data) VALUES ('" + keyword + "', " +
-            std::to_string(id) + ", " + (postData.empty() ? "NULL" : "'" + postData + "'") + ");");
+    db.Exec("INSERT INTO moz_keywords (keyword, place_id, post_data) VALUES ('" + keyword + "', " + std::to_string(id) +
+            ", " + (postData.empty() ? "NULL" : "'" + postData + "'") + ");");
     db.Exec("INSERT INTO moz_bookmarks (type, fk, parent, title) VALUES (1, " + std::to_string(id) + ", 3, '" +
             bookmarkTitle + "');");
 }
@@ -132,16 +131,15 @@ inline void AddKeywordBookmark(TestDb& db, int id, const std::string& keyword, c
 // Chromium's keywords table with the columns the importer looks at.
 inline void CreateWebDataSchema(TestDb& db)
 {
-    db.Exec(
-        "CREATE TABLE keywords (id INTEGER PRIMARY KEY, short_name VARCHAR NOT NULL, keyword VARCHAR NOT NULL,"
-        " favicon_url VARCHAR NOT NULL DEFAULT '', url VARCHAR NOT NULL, safe_for_autoreplace INTEGER DEFAULT 0,"
-        " originating_url VARCHAR DEFAULT '', date_created INTEGER DEFAULT 0, usage_count INTEGER DEFAULT 0,"
-        " input_encodings VARCHAR DEFAULT '', suggest_url VARCHAR DEFAULT '', prepopulate_id INTEGER DEFAULT 0,"
-        " created_by_policy INTEGER DEFAULT 0, last_modified INTEGER DEFAULT 0, sync_guid VARCHAR DEFAULT '',"
-        " alternate_urls VARCHAR DEFAULT '', image_url VARCHAR DEFAULT '', search_url_post_params VARCHAR DEFAULT"
-        " '', suggest_url_post_params VARCHAR DEFAULT '', image_url_post_params VARCHAR DEFAULT '', new_tab_url"
-        " VARCHAR DEFAULT '', last_visited INTEGER DEFAULT 0, created_from_play_api INTEGER DEFAULT 0, is_active"
-        " INTEGER DEFAULT 0, starter_pack_id INTEGER DEFAULT 0);");
+    db.Exec("CREATE TABLE keywords (id INTEGER PRIMARY KEY, short_name VARCHAR NOT NULL, keyword VARCHAR NOT NULL,"
+            " favicon_url VARCHAR NOT NULL DEFAULT '', url VARCHAR NOT NULL, safe_for_autoreplace INTEGER DEFAULT 0,"
+            " originating_url VARCHAR DEFAULT '', date_created INTEGER DEFAULT 0, usage_count INTEGER DEFAULT 0,"
+            " input_encodings VARCHAR DEFAULT '', suggest_url VARCHAR DEFAULT '', prepopulate_id INTEGER DEFAULT 0,"
+            " created_by_policy INTEGER DEFAULT 0, last_modified INTEGER DEFAULT 0, sync_guid VARCHAR DEFAULT '',"
+            " alternate_urls VARCHAR DEFAULT '', image_url VARCHAR DEFAULT '', search_url_post_params VARCHAR DEFAULT"
+            " '', suggest_url_post_params VARCHAR DEFAULT '', image_url_post_params VARCHAR DEFAULT '', new_tab_url"
+            " VARCHAR DEFAULT '', last_visited INTEGER DEFAULT 0, created_from_play_api INTEGER DEFAULT 0, is_active"
+            " INTEGER DEFAULT 0, starter_pack_id INTEGER DEFAULT 0);");
 }
 
 inline void AddChromiumEngine(TestDb& db, const std::string& name, const std::string& keyword, const std::string& url,
@@ -159,8 +157,8 @@ inline std::vector<std::uint8_t> MozLz4(const std::string& json)
     const auto size = static_cast<std::uint32_t>(json.size());
     for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(size >> (8 * i)));
     std::vector<char> block(static_cast<std::size_t>(LZ4_compressBound(static_cast<int>(json.size()))));
-    const int n = LZ4_compress_default(json.data(), block.data(), static_cast<int>(json.size()),
-                                       static_cast<int>(block.size()));
+    const int n =
+        LZ4_compress_default(json.data(), block.data(), static_cast<int>(json.size()), static_cast<int>(block.size()));
     out.insert(out.end(), block.begin(), block.begin() + n);
     return out;
 }

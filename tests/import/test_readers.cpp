@@ -42,21 +42,23 @@ TEST(ImportKde, ProvidersWithSeveralKeysUserOverridesAndHiddenOnes)
     WriteText(system / "duckduckgo.desktop",
               "[Desktop Entry]\nType=Service\nName=DuckDuckGo\nName[de]=Ente\nKeys=dd,duckduckgo\n"
               "Query=https://duckduckgo.com/?q=\\\\{@}\n");
-    WriteText(system / "wikipedia.desktop",
-              "[Desktop Entry]\nName=Wikipedia\nKeys=wp\nQuery=https://en.wikipedia.org/wiki/Special:Search?search=\\\\{@}"
-              "\n[Other Group]\nName=Wrong\n");
+    WriteText(
+        system / "wikipedia.desktop",
+        "[Desktop Entry]\nName=Wikipedia\nKeys=wp\nQuery=https://en.wikipedia.org/wiki/Special:Search?search=\\\\{@}"
+        "\n[Other Group]\nName=Wrong\n");
     WriteText(system / "bugs.desktop", "[Desktop Entry]\nName=Bugs\nKeys=bug\nQuery=https://bugs.kde.org/\\\\{0}\n");
     WriteText(system / "words.desktop", "[Desktop Entry]\nName=Words\nKeys=w2\nQuery=https://w.org/\\\\{1}+\\\\{2}\n");
     WriteText(system / "noquery.desktop", "[Desktop Entry]\nName=Nothing\n");
     // The user's own: one replaces the system's Wikipedia, one removes the system's bugs.
-    WriteText(user / "wikipedia.desktop",
-              "[Desktop Entry]\nName=Wikipedia (de)\nKeys= wpde , wp\nQuery=https://de.wikipedia.org/w/?search=\\{@}\n");
+    WriteText(
+        user / "wikipedia.desktop",
+        "[Desktop Entry]\nName=Wikipedia (de)\nKeys= wpde , wp\nQuery=https://de.wikipedia.org/w/?search=\\{@}\n");
     WriteText(user / "bugs.desktop", "[Desktop Entry]\nName=Bugs\nHidden=true\n");
     WriteText(user / "mine.desktop", "[Desktop Entry]\nName=Mine\nKeys=mi\nQuery=https://mine.org/?q=\\\\{@}\n");
     WriteText(user / "notes.txt", "not a provider");
 
-    const SImportResult r = ReadKdeProviders({{user.string(), true}, {(home.Path() / "none").string(), true},
-                                              {system.string(), false}});
+    const SImportResult r =
+        ReadKdeProviders({{user.string(), true}, {(home.Path() / "none").string(), true}, {system.string(), false}});
     ASSERT_TRUE(r.Readable());
     ASSERT_EQ(r.engines.size(), 3u);
     EXPECT_EQ(r.engines[0], (SImportedEngine{"Mine", "https://mine.org/?q=[keyword]", "mi", true}));
@@ -70,17 +72,18 @@ TEST(ImportKde, ProvidersWithSeveralKeysUserOverridesAndHiddenOnes)
 
 TEST(ImportOpenSearch, DescriptionsWithOptionalParametersMozillaParamsAndPost)
 {
-    const SImportResult plain = ReadOpenSearch(Bytes(
-        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-        "<OpenSearchDescription xmlns=\"http://a9.com/-/spec/opensearch/1.1/\">\n"
-        " <ShortName>Example &amp; Co</ShortName>\n"
-        " <Url type=\"application/x-suggestions+json\" template=\"https://ex.org/suggest?q={searchTerms}\"/>\n"
-        " <Url type=\"text/html\" indexOffset=\"0\" template=\"https://ex.org/s?q={searchTerms}&amp;"
-        "from={startIndex}&amp;lang={language?}&amp;n={count?}\"/>\n"
-        "</OpenSearchDescription>\n"));
+    const SImportResult plain = ReadOpenSearch(
+        Bytes("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+              "<OpenSearchDescription xmlns=\"http://a9.com/-/spec/opensearch/1.1/\">\n"
+              " <ShortName>Example &amp; Co</ShortName>\n"
+              " <Url type=\"application/x-suggestions+json\" template=\"https://ex.org/suggest?q={searchTerms}\"/>\n"
+              " <Url type=\"text/html\" indexOffset=\"0\" template=\"https://ex.org/s?q={searchTerms}&amp;"
+              "from={startIndex}&amp;lang={language?}&amp;n={count?}\"/>\n"
+              "</OpenSearchDescription>\n"));
     ASSERT_TRUE(plain.Readable()) << plain.unreadable;
     ASSERT_EQ(plain.engines.size(), 1u);
-    EXPECT_EQ(plain.engines[0], (SImportedEngine{"Example & Co", "https://ex.org/s?q=[keyword]&from=0&lang=*&n=", "", true}));
+    EXPECT_EQ(plain.engines[0],
+              (SImportedEngine{"Example & Co", "https://ex.org/s?q=[keyword]&from=0&lang=*&n=", "", true}));
 
     const SImportResult mozilla = ReadOpenSearch(
         Bytes("<SearchPlugin xmlns=\"http://www.mozilla.org/2006/browser/search/\" "
@@ -98,10 +101,10 @@ TEST(ImportOpenSearch, DescriptionsWithOptionalParametersMozillaParamsAndPost)
     EXPECT_TRUE(post.engines.empty());
     EXPECT_EQ(post.skipped.at(kSkipPost), 1);
 
-    const SImportResult required = ReadOpenSearch(
-        Bytes("<OpenSearchDescription><ShortName>R</ShortName>"
-              "<Url type=\"text/html\" template=\"https://r.org/?q={searchTerms}&amp;c={count}\"/>"
-              "</OpenSearchDescription>"));
+    const SImportResult required =
+        ReadOpenSearch(Bytes("<OpenSearchDescription><ShortName>R</ShortName>"
+                             "<Url type=\"text/html\" template=\"https://r.org/?q={searchTerms}&amp;c={count}\"/>"
+                             "</OpenSearchDescription>"));
     EXPECT_EQ(required.skipped.at(kSkipUnsupportedAddress), 1);
 }
 
@@ -205,8 +208,9 @@ TEST(ImportFirefox, KeywordBookmarks)
     const SImportResult r = ReadDb(file, &ReadFirefoxPlaces);
     ASSERT_TRUE(r.Readable()) << r.unreadable;
     ASSERT_EQ(r.engines.size(), 2u);
-    EXPECT_EQ(r.engines[0], (SImportedEngine{"Wikipedia", "https://en.wikipedia.org/wiki/Special:Search?search=[keyword]",
-                                             "wp", true}));
+    EXPECT_EQ(
+        r.engines[0],
+        (SImportedEngine{"Wikipedia", "https://en.wikipedia.org/wiki/Special:Search?search=[keyword]", "wp", true}));
     // No bookmark title: the page's own title.
     EXPECT_EQ(r.engines[1], (SImportedEngine{"Page 2", "https://r.org/[keyword]", "raw", true}));
     EXPECT_EQ(r.skipped.at(kSkipPost), 1);
@@ -262,8 +266,8 @@ TEST(ImportChromium, KeywordsWithGoogleParametersPrepopulatedAndUserEngines)
     const SImportResult r = ReadDb(file, &ReadChromiumKeywords);
     ASSERT_TRUE(r.Readable()) << r.unreadable;
     ASSERT_EQ(r.engines.size(), 4u);
-    EXPECT_EQ(r.engines[0], (SImportedEngine{"Google", "https://www.google.com/search?q=[keyword]&ie=UTF-8",
-                                             "google.com", false}));
+    EXPECT_EQ(r.engines[0],
+              (SImportedEngine{"Google", "https://www.google.com/search?q=[keyword]&ie=UTF-8", "google.com", false}));
     EXPECT_EQ(r.engines[1],
               (SImportedEngine{"Images", "https://www.google.com/search?tbm=isch&q=[keyword]", "gi", true}));
     EXPECT_EQ(r.engines[2],
@@ -289,7 +293,8 @@ TEST(ImportDatabases, DamagedTruncatedOversizedAndHostileDatabasesAreUnreadable)
     const auto bytes = FileBytesOf(good);
 
     const fs::path truncated = home.Path() / "truncated";
-    WriteBytes(truncated, std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + static_cast<long>(bytes.size() / 2)));
+    WriteBytes(truncated,
+               std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + static_cast<long>(bytes.size() / 2)));
     const fs::path header = home.Path() / "header";
     WriteBytes(header, std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + 60));
     const fs::path text = home.Path() / "text";
@@ -320,8 +325,8 @@ TEST(ImportDatabases, DamagedTruncatedOversizedAndHostileDatabasesAreUnreadable)
                 " FROM n;");
     }
 
-    for (const fs::path& file : {truncated, header, text, damaged, wrongTable, endless, many,
-                                 home.Path() / "missing", home.Path()}) {
+    for (const fs::path& file :
+         {truncated, header, text, damaged, wrongTable, endless, many, home.Path() / "missing", home.Path()}) {
         const SImportResult r = ReadDb(file, &ReadChromiumKeywords);
         EXPECT_FALSE(r.Readable()) << file;
         EXPECT_TRUE(r.engines.empty()) << file;

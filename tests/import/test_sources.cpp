@@ -68,8 +68,8 @@ TEST(ImportSources, EveryProfileOfEveryBrowserAndKde)
     EXPECT_EQ(Labels(sources), (std::vector<std::string>{"Firefox (work)", "Firefox (default-release)",
                                                          "Google Chrome (Default)", "Google Chrome (Profile 2)",
                                                          "Google Chrome (Profile 10)", "Brave", "Vivaldi", "KDE"}));
-    const std::vector<std::string> groups = {"Firefox", "Firefox", "Google Chrome", "Google Chrome",
-                                             "Google Chrome", "Brave", "Vivaldi", "KDE"};
+    const std::vector<std::string> groups = {"Firefox",       "Firefox", "Google Chrome", "Google Chrome",
+                                             "Google Chrome", "Brave",   "Vivaldi",       "KDE"};
     for (std::size_t i = 0; i < sources.size() && i < groups.size(); ++i) EXPECT_EQ(sources[i].group, groups[i]);
 
     const SImportResult work = ReadImportSource(sources[0]);
@@ -91,7 +91,8 @@ TEST(ImportSources, ADamagedFileMakesItsSourceUnreadableAndNothingElse)
 {
     TempHome home;
     const fs::path ff = home.Path() / ".mozilla/firefox";
-    WriteText(ff / "profiles.ini", "[Profile0]\nName=a\nPath=a\n[Profile1]\nName=b\nPath=b\n[Profile2]\nName=c\nPath=c\n");
+    WriteText(ff / "profiles.ini",
+              "[Profile0]\nName=a\nPath=a\n[Profile1]\nName=b\nPath=b\n[Profile2]\nName=c\nPath=c\n");
     MakeFirefoxProfile(ff / "a", "aa");
     MakeFirefoxProfile(ff / "b", "bb");
     WriteText(ff / "b/search.json.mozlz4", "mozLz40");
