@@ -4,6 +4,7 @@
 #include "dialogs/CatalogSort.h"
 #include "dialogs/DialogSupport.h"
 #include "dialogs/EditSearch.h"
+#include "dialogs/ImportDlg.h"
 #include "dialogs/SimpleLink.h"
 #include "platform/DialogUnits.h"
 #include "store/TextUtil.h"
@@ -197,6 +198,16 @@ void CCatalogDlg::OnEdit()
     Refill(row);
 }
 
+void CCatalogDlg::OnImport()
+{
+    CImportDlg import(m_working, FindImportSources(SImportPlaces::FromEnvironment()), this);
+    if (import.exec() != QDialog::Accepted) return;
+    const std::vector<SSearch> chosen = import.ChosenEngines();
+    if (chosen.empty()) return;
+    for (const SSearch& engine : chosen) m_working.Append(engine);
+    Refill(m_working.Count() - static_cast<int>(chosen.size()));
+}
+
 void CCatalogDlg::OnUncheckAll()
 {
     for (SSearch& entry : m_working) entry.selected = false;
@@ -215,5 +226,7 @@ void CCatalogDlg::ShowContextMenu(const QPoint& pos)
     menu.addAction(QStringLiteral("Add..."), this, &CCatalogDlg::OnAdd);
     QAction* edit = menu.addAction(QStringLiteral("Edit..."), this, &CCatalogDlg::OnEdit);
     edit->setEnabled(SelectionMark() >= 0);
+    menu.addSeparator();
+    menu.addAction(QStringLiteral("Import..."), this, &CCatalogDlg::OnImport);
     menu.exec(m_list->viewport()->mapToGlobal(pos));
 }

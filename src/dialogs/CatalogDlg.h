@@ -41,6 +41,8 @@ public:
     void OnAdd();
     void OnEdit();
     void OnUncheckAll();
+    // Engines from other programs, through the import dialog, appended at the end.
+    void OnImport();
     void OnOk();
 
     CCatalogView* ListView() const { return m_list; }
