@@ -147,8 +147,9 @@ void CImportDlg::ShowSource(int row)
         if (owner) keyword += QStringLiteral(" (in use)");
         auto* item = new QTreeWidgetItem({name, keyword, Q(e.url)});
         if (owner)
-            item->setToolTip(kColumnKeyword, QStringLiteral("\"%1\" in the catalogue has this abbreviation and comes first.")
-                                                 .arg(Q(owner->name)));
+            item->setToolTip(
+                kColumnKeyword,
+                QStringLiteral("\"%1\" in the catalogue has this abbreviation and comes first.").arg(Q(owner->name)));
         // The catalogue has this one already: shown, greyed, never ticked.
         item->setFlags(loaded.already[i] ? Qt::ItemIsSelectable
                                          : Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);

@@ -69,15 +69,16 @@ TEST_F(ImportDlgTest, SourcesWithCountsOrWhyNotAndOpenSearchLast)
     EXPECT_EQ(rows[4], QStringLiteral("OpenSearch file..."));
 
     // The first source is shown at once: the user's keywords are ticked.
-    EXPECT_EQ(Checklist(dlg), (std::vector<SRowShown>{{"Work Wiki", "wk", true, true},
-                                                      {"Site again", "dup", true, true},
-                                                      {"Added", "fxa", true, true}}));
+    EXPECT_EQ(Checklist(dlg),
+              (std::vector<SRowShown>{
+                  {"Work Wiki", "wk", true, true}, {"Site again", "dup", true, true}, {"Added", "fxa", true, true}}));
     dlg.ChooseSource(1);
     EXPECT_TRUE(Checklist(dlg).empty());
     EXPECT_TRUE(dlg.Note()->text().startsWith(QStringLiteral("Unreadable: Web Data: ")));
     dlg.ChooseSource(2);
     // The browser's own engine is listed but not ticked.
-    EXPECT_EQ(Checklist(dlg), (std::vector<SRowShown>{{"Google", "google.com", false, true}, {"Site", "si", true, true}}));
+    EXPECT_EQ(Checklist(dlg),
+              (std::vector<SRowShown>{{"Google", "google.com", false, true}, {"Site", "si", true, true}}));
     SaveShot(&dlg, QStringLiteral("import"));
 }
 
@@ -121,12 +122,14 @@ TEST_F(ImportDlgTest, TicksChangedByHandAreKeptAcrossSources)
 TEST_F(ImportDlgTest, OpenSearchFilesBecomeSourcesBeforeTheLastRow)
 {
     const fs::path good = m_home.Path() / "engine.xml";
-    WriteText(good, "<OpenSearchDescription xmlns=\"http://a9.com/-/spec/opensearch/1.1/\"><ShortName>Docs</ShortName>"
-                    "<Url type=\"text/html\" template=\"https://docs.example.org/?q={searchTerms}&amp;p={startPage?}\"/>"
-                    "</OpenSearchDescription>");
+    WriteText(good,
+              "<OpenSearchDescription xmlns=\"http://a9.com/-/spec/opensearch/1.1/\"><ShortName>Docs</ShortName>"
+              "<Url type=\"text/html\" template=\"https://docs.example.org/?q={searchTerms}&amp;p={startPage?}\"/>"
+              "</OpenSearchDescription>");
     const fs::path post = m_home.Path() / "post.xml";
-    WriteText(post, "<OpenSearchDescription><ShortName>P</ShortName>"
-                    "<Url type=\"text/html\" method=\"POST\" template=\"https://p.example.org/\"/></OpenSearchDescription>");
+    WriteText(post,
+              "<OpenSearchDescription><ShortName>P</ShortName>"
+              "<Url type=\"text/html\" method=\"POST\" template=\"https://p.example.org/\"/></OpenSearchDescription>");
 
     CImportDlg dlg(CEngineList{}, {});
     ASSERT_EQ(SourceRows(dlg), std::vector<QString>{QStringLiteral("OpenSearch file...")});
