@@ -8,3 +8,4 @@
 // any input; a broken rule aborts.
 void FuzzCatalog(const std::uint8_t* data, std::size_t size);
 void FuzzSettings(const std::uint8_t* data, std::size_t size);
+void FuzzIni(const std::uint8_t* data, std::size_t size);
