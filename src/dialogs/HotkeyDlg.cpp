@@ -8,9 +8,9 @@
 #include <QVBoxLayout>
 
 CHotkeyDlg::CHotkeyDlg(const QKeySequence& current, TryHotkey tryHotkey, QWidget* parent)
-    : QDialog(parent)
-    , m_tryHotkey(std::move(tryHotkey))
-    , m_chosen(current)
+    : QDialog(parent),
+      m_tryHotkey(std::move(tryHotkey)),
+      m_chosen(current)
 {
     setWindowTitle(QStringLiteral("Hotkey"));
     auto* layout = new QVBoxLayout(this);

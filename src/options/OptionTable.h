@@ -84,7 +84,7 @@ struct SPlainCommand {
 inline constexpr SPlainCommand kPlainCommands[] = {
     {ECommand::EditCatalog, 351}, {ECommand::HelpTopics, 360}, {ECommand::CheckUpdate, 361},  {ECommand::HomePage, 362},
     {ECommand::ContactForm, 363}, {ECommand::About, 364},      {ECommand::RandomScheme, 380}, {ECommand::Catalog, 451},
-    {ECommand::Font, 452},        {ECommand::Close, 453},       {ECommand::Hotkey, 454},
+    {ECommand::Font, 452},        {ECommand::Close, 453},      {ECommand::Hotkey, 454},
 };
 
 constexpr int CommandId(ECommand command)

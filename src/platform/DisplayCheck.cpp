@@ -33,7 +33,13 @@ std::string DisplayProblem()
     if (!UsesXcb(Env("QT_QPA_PLATFORM"))) return {};
 
     const std::string display(Env("DISPLAY"));
-    if (display.empty()) return "lumora: no display to show the bar on (DISPLAY is not set)";
+    if (display.empty()) {
+        // A Wayland session without XWayland: the bar cannot be a native
+        // Wayland window, so the user needs to know what is missing.
+        if (!Env("WAYLAND_DISPLAY").empty())
+            return "lumora: no X display for the bar (DISPLAY is not set); on Wayland, Lumora runs through XWayland";
+        return "lumora: no display to show the bar on (DISPLAY is not set)";
+    }
 
     xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
     const bool failed = xcb_connection_has_error(connection) != 0;

@@ -17,10 +17,10 @@ struct SKeysym {
     std::uint32_t keysym;
 };
 constexpr SKeysym kKeysyms[] = {
-    {Qt::Key_Escape, 0xff1b},   {Qt::Key_Tab, 0xff09},      {Qt::Key_Backspace, 0xff08}, {Qt::Key_Return, 0xff0d},
-    {Qt::Key_Enter, 0xff8d},    {Qt::Key_Insert, 0xff63},   {Qt::Key_Delete, 0xffff},    {Qt::Key_Pause, 0xff13},
-    {Qt::Key_Print, 0xff61},    {Qt::Key_Home, 0xff50},     {Qt::Key_End, 0xff57},       {Qt::Key_Left, 0xff51},
-    {Qt::Key_Up, 0xff52},       {Qt::Key_Right, 0xff53},    {Qt::Key_Down, 0xff54},      {Qt::Key_PageUp, 0xff55},
+    {Qt::Key_Escape, 0xff1b},   {Qt::Key_Tab, 0xff09},    {Qt::Key_Backspace, 0xff08}, {Qt::Key_Return, 0xff0d},
+    {Qt::Key_Enter, 0xff8d},    {Qt::Key_Insert, 0xff63}, {Qt::Key_Delete, 0xffff},    {Qt::Key_Pause, 0xff13},
+    {Qt::Key_Print, 0xff61},    {Qt::Key_Home, 0xff50},   {Qt::Key_End, 0xff57},       {Qt::Key_Left, 0xff51},
+    {Qt::Key_Up, 0xff52},       {Qt::Key_Right, 0xff53},  {Qt::Key_Down, 0xff54},      {Qt::Key_PageUp, 0xff55},
     {Qt::Key_PageDown, 0xff56}, {Qt::Key_Menu, 0xff67},
 };
 constexpr std::uint32_t kNumLockKeysym = 0xff7f;
@@ -167,7 +167,8 @@ CGlobalHotkey::EGrab CGlobalHotkey::Grab(const QKeySequence& sequence)
 
     const std::uint16_t numLock = ModifierOf(connection, KeycodesOf(connection, kNumLockKeysym));
     const std::uint16_t scrollLock = ModifierOf(connection, KeycodesOf(connection, kScrollLockKeysym));
-    const std::uint16_t locks = static_cast<std::uint16_t>((XCB_MOD_MASK_LOCK | numLock | scrollLock) & ~grab.modifiers);
+    const std::uint16_t locks =
+        static_cast<std::uint16_t>((XCB_MOD_MASK_LOCK | numLock | scrollLock) & ~grab.modifiers);
 
     // All requests first, then their answers: one round trip.
     std::vector<std::pair<std::uint16_t, xcb_void_cookie_t>> requests;

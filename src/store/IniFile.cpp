@@ -28,7 +28,8 @@ bool ValidName(std::string_view name)
 std::string OneLine(std::string_view text)
 {
     std::string line(Trim(text));
-    std::replace_if(line.begin(), line.end(), [](char c) { return c == '\n' || c == '\r' || c == '\0'; }, ' ');
+    std::replace_if(
+        line.begin(), line.end(), [](char c) { return c == '\n' || c == '\r' || c == '\0'; }, ' ');
     return std::string(Trim(line));
 }
 
@@ -49,8 +50,8 @@ bool CIniFile::Parse(std::string_view text)
 
         if (line.empty() || line.front() == ';' || line.front() == '#') continue;
         if (line.front() == '[') {
-            const std::string_view name = line.size() >= 2 && line.back() == ']' ? Trim(line.substr(1, line.size() - 2))
-                                                                                  : std::string_view();
+            const std::string_view name =
+                line.size() >= 2 && line.back() == ']' ? Trim(line.substr(1, line.size() - 2)) : std::string_view();
             if (!ValidName(name)) {
                 m_entries.clear();
                 return false;
@@ -59,7 +60,8 @@ bool CIniFile::Parse(std::string_view text)
             continue;
         }
         const std::size_t equals = line.find('=');
-        const std::string_view key = equals == std::string_view::npos ? std::string_view() : Trim(line.substr(0, equals));
+        const std::string_view key =
+            equals == std::string_view::npos ? std::string_view() : Trim(line.substr(0, equals));
         if (!ValidName(key)) {
             m_entries.clear();
             return false;

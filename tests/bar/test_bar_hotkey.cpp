@@ -37,12 +37,10 @@ std::string FileText(const std::string& path)
 TEST(HotkeyDlg, OkPutsTheCombinationInForceOrWarnsAndKeepsTheOld)
 {
     std::vector<QString> tried;
-    CHotkeyDlg dialog(
-        QKeySequence("Ctrl+Alt+Space"),
-        [&](const QKeySequence& sequence) {
-            tried.push_back(sequence.toString());
-            return sequence == QKeySequence("Ctrl+F1") ? QStringLiteral("Ctrl+F1 is in use") : QString();
-        });
+    CHotkeyDlg dialog(QKeySequence("Ctrl+Alt+Space"), [&](const QKeySequence& sequence) {
+        tried.push_back(sequence.toString());
+        return sequence == QKeySequence("Ctrl+F1") ? QStringLiteral("Ctrl+F1 is in use") : QString();
+    });
     EXPECT_EQ(dialog.Field()->keySequence(), QKeySequence("Ctrl+Alt+Space"));
 
     // Taken: the dialog stays, says why, and nothing is chosen.

@@ -60,7 +60,17 @@ TEST(DisplayCheckTest, NamesAMissingOrUnreachableDisplay)
     {
         ScopedEnv platform("QT_QPA_PLATFORM", std::nullopt);
         ScopedEnv display("DISPLAY", std::nullopt);
-        EXPECT_NE(DisplayProblem().find("DISPLAY"), std::string::npos);
+        ScopedEnv wayland("WAYLAND_DISPLAY", std::nullopt);
+        EXPECT_EQ(DisplayProblem(), "lumora: no display to show the bar on (DISPLAY is not set)");
+    }
+    {
+        // A Wayland session whose compositor runs no XWayland.
+        ScopedEnv wayland("WAYLAND_DISPLAY", "wayland-0");
+        ScopedEnv platform("QT_QPA_PLATFORM", std::nullopt);
+        ScopedEnv display("DISPLAY", std::nullopt);
+        PreferXWayland();
+        EXPECT_EQ(DisplayProblem(),
+                  "lumora: no X display for the bar (DISPLAY is not set); on Wayland, Lumora runs through XWayland");
     }
     {
         ScopedEnv platform("QT_QPA_PLATFORM", "xcb");

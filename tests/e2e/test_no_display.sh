@@ -47,4 +47,7 @@ check_case() {
 check_case "no DISPLAY"
 check_case "DISPLAY without a server" DISPLAY="$(unused_display)"
 check_case "WAYLAND_DISPLAY without a compositor" WAYLAND_DISPLAY=lumora-e2e-none
+# On a Wayland session without XWayland the line says what is missing.
+expected="lumora: no X display for the bar (DISPLAY is not set); on Wayland, Lumora runs through XWayland"
+[[ $(cat "$E2E_TMP/err") == "$expected" ]] || fail "Wayland without DISPLAY: got '$(cat "$E2E_TMP/err")'"
 note "ok"

@@ -20,8 +20,10 @@ TEST(OptionsMenu, TopLevelStructure)
 {
     COptionsMenu menu;
     const Lines expected = {
-        "Auto Hide #450 check", "---", "Rounding >", "Color >", "Transparent >", "Button View >", "Font... #452",
-        "Hotkey... #454",       "Catalog... #451",      "---", "Help >",     "---",     "Close #453",
+        "Auto Hide #450 check", "---",           "Rounding >",   "Color >",
+        "Transparent >",        "Button View >", "Font... #452", "Hotkey... #454",
+        "Catalog... #451",      "---",           "Help >",       "---",
+        "Close #453",
     };
     EXPECT_EQ(Describe(&menu), expected);
 }

@@ -43,9 +43,9 @@ TEST(IniFile, ReadsSectionsEntriesAndCommentsAsEditorsWriteThem)
 
 TEST(IniFile, ADamagedTextIsTakenNotAtAll)
 {
-    for (const std::string& text : {std::string("[General\nhotkey=x\n"), std::string("hotkey=x\njust words\n"),
-                                   std::string("[]\n"), std::string("=x\n"), std::string("hotkey=a\0b\n", 11),
-                                   std::string(kMaxIniBytes + 1, '#')}) {
+    for (const std::string& text :
+         {std::string("[General\nhotkey=x\n"), std::string("hotkey=x\njust words\n"), std::string("[]\n"),
+          std::string("=x\n"), std::string("hotkey=a\0b\n", 11), std::string(kMaxIniBytes + 1, '#')}) {
         CIniFile file;
         EXPECT_FALSE(file.Parse(text)) << text.substr(0, 30);
         EXPECT_TRUE(file.Entries().empty());

@@ -44,9 +44,9 @@ int main(int argc, char* argv[])
         return 1;
     }
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
-    xcb_generic_error_t* error = xcb_request_check(
-        connection,
-        xcb_grab_key_checked(connection, 1, root, modifiers, keycode, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC));
+    xcb_generic_error_t* error =
+        xcb_request_check(connection, xcb_grab_key_checked(connection, 1, root, modifiers, keycode, XCB_GRAB_MODE_ASYNC,
+                                                           XCB_GRAB_MODE_ASYNC));
     if (error) {
         std::fprintf(stderr, "%s: the grab failed (error %d)\n", argv[0], error->error_code);
         return 1;
