@@ -79,6 +79,7 @@ void CLumoraDlg::OnCommand(int id)
     case ECommand::AutoHide: ToggleAutoHide(); break;
     case ECommand::Catalog: RunCatalogDialog(); break;
     case ECommand::Font: ChooseQueryFont(); break;
+    case ECommand::Hotkey: RunHotkeyDialog(); break;
     case ECommand::Close: SaveAndClose(); break;
     case ECommand::Unknown: break;
     }
