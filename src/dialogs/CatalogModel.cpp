@@ -1,6 +1,7 @@
 #include "dialogs/CatalogModel.h"
 
 #include "dialogs/CatalogSort.h"
+#include "store/TextUtil.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -108,13 +109,37 @@ void CCatalogModel::Reset()
 void CCatalogModel::SetFilter(const QString& text)
 {
     m_filter = text;
+    const bool ascii = std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+    m_asciiFilter = ascii ? ToLowerAscii(text.toStdString()) : std::string();
     Reset();
 }
 
+namespace {
+
+char LowerAscii(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c;
+}
+
+// `lowerNeedle` is lower-case ASCII already.
+bool ContainsAsciiIgnoringCase(const std::string& haystack, const std::string& lowerNeedle)
+{
+    return std::search(haystack.begin(), haystack.end(), lowerNeedle.begin(), lowerNeedle.end(),
+                       [](char h, char n) { return LowerAscii(h) == n; }) != haystack.end();
+}
+
+}  // namespace
+
 bool CCatalogModel::Passes(const SSearch& entry) const
 {
+    // Typing is mostly ASCII: matched on the bytes, with no conversion of
+    // each field, which keeps a keystroke quick in a very long list.
+    const bool ascii = !m_asciiFilter.empty();
     for (const std::string* field : {&entry.name, &entry.abbreviation, &entry.group, &entry.url}) {
-        if (QString::fromStdString(*field).contains(m_filter, Qt::CaseInsensitive)) return true;
+        if (ascii ? ContainsAsciiIgnoringCase(*field, m_asciiFilter)
+                  : QString::fromStdString(*field).contains(m_filter, Qt::CaseInsensitive)) {
+            return true;
+        }
     }
     return false;
 }

@@ -6,6 +6,7 @@
 #include <QTreeView>
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 // The catalogue dialog's working list as a table: name (with the check box
@@ -44,6 +45,8 @@ private:
 
     CEngineList& m_list;
     QString m_filter;
+    // The filter lower-cased, when it is all ASCII; empty otherwise.
+    std::string m_asciiFilter;
     // The entries shown, ascending; only kept while a filter is set.
     std::vector<std::int32_t> m_rows;
 };
