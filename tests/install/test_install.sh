@@ -50,6 +50,10 @@ deb=$(find "$work/pkg" -maxdepth 1 -name 'lumora_*.deb' | head -n 1)
 [ -n "$deb" ] || fail "cpack made no .deb"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "$depends" | grep -q 'libqt6widgets6' || fail "package does not depend on the Qt runtime: $depends"
+# The importers read browser files with SQLite and LZ4.
+for lib in libsqlite3-0 liblz4-1; do
+    echo "$depends" | grep -q "$lib" || fail "package does not depend on $lib: $depends"
+done
 if echo "$depends" | grep -q -- '-dev'; then fail "package depends on a -dev package: $depends"; fi
 dpkg-deb -x "$deb" "$work/deb-root"
 check_root "$work/deb-root" "package"
