@@ -12,6 +12,7 @@
 #include <QRect>
 #include <QTimer>
 
+#include <cstdint>
 #include <string>
 
 class CCommandMenu;
@@ -95,6 +96,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     // Mouse, crossing and window events (BarMouse.cpp).
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -156,6 +158,9 @@ private:
     void OnLButtonDblClk();
     // F1: the local help file.
     void OnHelp();
+    // The bar takes the keyboard: at its first show and on a click while
+    // another window has it. `userTime` is the click's X time, 0 for none.
+    void TakeKeyboard(std::uint32_t userTime);
 
     // Mouse tracking and the timers' wiring, once, before the start-up.
     void PrepareMouseAndTimers();
@@ -220,6 +225,7 @@ private:
     SPollTimer m_hidePoll;
     QTimer m_pinTimer;
     bool m_pinning = false;
+    bool m_everShown = false;
     // Stops the field's cursor blinking while nobody uses the bar.
     CCursorBlinkPause* m_blinkPause = nullptr;
 };
