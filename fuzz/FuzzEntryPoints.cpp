@@ -1,5 +1,8 @@
 #include "FuzzEntryPoints.h"
 
+#include "import/Firefox.h"
+#include "import/OpenSearch.h"
+#include "import/Templates.h"
 #include "store/CatalogFile.h"
 #include "store/Settings.h"
 
@@ -72,4 +75,42 @@ void FuzzSettings(const std::uint8_t* data, std::size_t size)
     SSettings again;
     Require(ParseSettings(image.data(), image.size(), again, desktop, bar), "repaired image reads");
     Require(again == s, "repair is stable");
+}
+
+namespace {
+
+// What every importer result must hold, whatever the input.
+void CheckImport(const SImportResult& r)
+{
+    Require(r.engines.size() <= kMaxImportEngines, "engine count bounded");
+    Require(r.unreadable.find('\n') == std::string::npos, "reason is one line");
+    if (!r.Readable()) Require(r.engines.empty(), "an unreadable source gives no engines");
+    for (const SImportedEngine& e : r.engines) {
+        std::string reason;
+        Require(AcceptTemplate(e.url, reason), "imported template is a web address with the keyword");
+        Require(!e.name.empty() && CleanText(e.name, e.name.size()) == e.name, "name is clean");
+        Require(CleanKeyword(e.keyword) == e.keyword, "keyword is one clean word");
+    }
+}
+
+}  // namespace
+
+void FuzzMozLz4(const std::uint8_t* data, std::size_t size)
+{
+    const std::vector<std::uint8_t> bytes(data, data + size);
+    std::vector<std::uint8_t> json;
+    std::string error;
+    if (DecompressMozLz4(bytes, json, error))
+        Require(json.size() <= kMaxImportBytes, "decompressed size bounded");
+    else
+        Require(json.empty() && !error.empty(), "a refused file says why and gives nothing");
+    CheckImport(ReadFirefoxSearchFile(bytes));
+    CheckImport(ReadFirefoxSearchJson(bytes));
+}
+
+void FuzzOpenSearch(const std::uint8_t* data, std::size_t size)
+{
+    const SImportResult r = ReadOpenSearch(std::vector<std::uint8_t>(data, data + size));
+    CheckImport(r);
+    Require(r.engines.size() <= 1, "one description, at most one engine");
 }

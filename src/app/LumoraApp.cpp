@@ -30,9 +30,9 @@ CLumoraApp::CLumoraApp(int& argc, char** argv)
     InstallFontSubstitutes();
 }
 
-int CLumoraApp::Run()
+int CLumoraApp::Run(int instanceFd)
 {
     CParentDlg owner;
-    owner.Run();
+    owner.Run(instanceFd);
     return 0;
 }

@@ -15,6 +15,7 @@ class CLumoraApp : public QApplication {
 public:
     CLumoraApp(int& argc, char** argv);
 
-    // Runs the owner, and through it the bar; returns the exit code.
-    int Run();
+    // Runs the owner, and through it the bar; returns the exit code. Later
+    // starts reach the bar through `instanceFd` (-1: they cannot).
+    int Run(int instanceFd = -1);
 };

@@ -10,6 +10,7 @@ class CParentDlg : public QDialog {
 public:
     CParentDlg() = default;
 
-    // Runs the bar until it ends; the bar's result is of no interest.
-    void Run();
+    // Runs the bar until it ends; the bar's result is of no interest. What
+    // later starts send through `instanceFd` (taken over) shows or closes it.
+    void Run(int instanceFd = -1);
 };

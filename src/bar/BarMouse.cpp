@@ -133,7 +133,9 @@ void CLumoraDlg::OnTimer(int id)
         m_windowRect = BarRect();
         // The whole window rectangle counts, also the part above the screen.
         const bool inside = m_windowRect.contains(QCursor::pos());
-        if (inside != m_shown && !m_dragging) ShowBar(inside);
+        // A summoned bar waits for the user, wherever the pointer is.
+        const bool heldDown = m_summoned && !inside;
+        if (inside != m_shown && !m_dragging && !heldDown) ShowBar(inside);
     } else if (id == TIMER_PIN) {
         // Only the window system's word counts here: Qt's geometry of a window
         // that is being reparented can read (0, 0), and pinning that would
@@ -302,12 +304,14 @@ void CLumoraDlg::mouseDoubleClickEvent(QMouseEvent* event)
 
 void CLumoraDlg::enterEvent(QEnterEvent* event)
 {
+    OnSummonCrossing(true);
     WakePolls();
     QDialog::enterEvent(event);
 }
 
 void CLumoraDlg::leaveEvent(QEvent* event)
 {
+    OnSummonCrossing(false);
     WakePolls();
     QDialog::leaveEvent(event);
 }
@@ -323,6 +327,9 @@ void CLumoraDlg::moveEvent(QMoveEvent* event)
 // focus usually moves with it.
 void CLumoraDlg::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::ActivationChange) WakePolls();
+    if (event->type() == QEvent::ActivationChange) {
+        OnSummonActivationChange();
+        WakePolls();
+    }
     QDialog::changeEvent(event);
 }

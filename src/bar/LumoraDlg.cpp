@@ -121,9 +121,13 @@ bool CLumoraDlg::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_query && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (IsEnterKey(key->key())) RunSearch(m_query->text().toStdString());
+        if (IsEnterKey(key->key())) {
+            RunSearch(m_query->text().toStdString());
+            // The address is on its way: a summoned bar has done its job.
+            EndSummon(false);
+        }
     } else if (watched == m_query && event->type() == QEvent::MouseButtonPress) {
-        TakeKeyboard(static_cast<QMouseEvent*>(event)->timestamp());
+        TakeKeyboard(static_cast<std::uint32_t>(static_cast<QMouseEvent*>(event)->timestamp()));
     }
     return QDialog::eventFilter(watched, event);
 }
@@ -139,6 +143,8 @@ void CLumoraDlg::keyPressEvent(QKeyEvent* event)
         return;
     }
     if (event->key() == Qt::Key_Escape || IsEnterKey(event->key())) {
+        // Escape never ends the bar; it only sends a summoned bar back.
+        if (event->key() == Qt::Key_Escape) EndSummon(true);
         event->accept();
         return;
     }

@@ -64,6 +64,15 @@ public:
     // Moves the bar to the shown or the hidden position and swaps the polls.
     void ShowBar(bool show);
 
+    // The keyboard asks for the bar (the hotkey, another start): down at
+    // once, raised, focused with the query selected. It stays down while
+    // the user types, until Escape, a search by Enter, the focus going to
+    // another window with the pointer elsewhere, or the pointer's entering
+    // and leaving the bar. `userTime`: the window system's time of the key
+    // press, 0 when unknown.
+    void Summon(std::uint32_t userTime = 0);
+    bool IsSummoned() const { return m_summoned; }
+
     // The bar's timers, by id.
     enum EBarTimer {
         TIMER_SHOW_POLL = 1,  // hidden: shows the bar once the cursor rests on it
@@ -162,6 +171,12 @@ private:
     // another window has it. `userTime` is the click's X time, 0 for none.
     void TakeKeyboard(std::uint32_t userTime);
 
+    // Summons (BarSummon.cpp). Ends a summon: the bar goes up (with auto
+    // hide on); on Escape the focus goes back where it was before.
+    void EndSummon(bool returnFocus);
+    void OnSummonActivationChange();
+    void OnSummonCrossing(bool entered);
+
     // Mouse tracking and the timers' wiring, once, before the start-up.
     void PrepareMouseAndTimers();
     // A poll as the show/hide logic sees it (`running`), and the Qt timer
@@ -226,6 +241,12 @@ private:
     QTimer m_pinTimer;
     bool m_pinning = false;
     bool m_everShown = false;
+    // Summon: whether one holds the bar down, whether the pointer has been
+    // over the bar since, and the window that had the focus before.
+    bool m_summoned = false;
+    bool m_summonPointerSeen = false;
+    std::uint32_t m_focusBeforeSummon = 0;
+
     // Stops the field's cursor blinking while nobody uses the bar.
     CCursorBlinkPause* m_blinkPause = nullptr;
 };

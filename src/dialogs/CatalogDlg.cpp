@@ -5,16 +5,22 @@
 #include "dialogs/DialogSupport.h"
 #include "dialogs/EditSearch.h"
 #include "dialogs/SimpleLink.h"
+#include "engines/Catalog.h"
 #include "platform/DialogUnits.h"
 #include "store/TextUtil.h"
 
+#include <QAction>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 
 #include <algorithm>
 #include <array>
+#include <string>
+#include <unordered_set>
 
 namespace {
 
@@ -37,6 +43,33 @@ QString CountText(std::int32_t n)
     return QString::fromStdString(FormatNumber(static_cast<double>(n)));
 }
 
+// The list's context menu, top to bottom. A row without text is a separator.
+// The shortcuts work while the list has the focus, so the filter field keeps
+// Delete and the arrow keys for its own text.
+struct SContextEntry {
+    const char* text;
+    QKeyCombination shortcut;
+    void (CCatalogDlg::*run)();
+    bool (CCatalogDlg::*canRun)() const;
+};
+const std::array kContextMenu{
+    SContextEntry{"Add...", Qt::Key_Insert, &CCatalogDlg::OnAdd, nullptr},
+    SContextEntry{"Edit...", Qt::Key_F2, &CCatalogDlg::OnEdit, &CCatalogDlg::CanEdit},
+    SContextEntry{"Delete", Qt::Key_Delete, &CCatalogDlg::OnDelete, &CCatalogDlg::CanDelete},
+    SContextEntry{nullptr, {}, nullptr, nullptr},
+    SContextEntry{"Move Up", Qt::ALT | Qt::Key_Up, &CCatalogDlg::OnMoveUp, &CCatalogDlg::CanMoveUp},
+    SContextEntry{"Move Down", Qt::ALT | Qt::Key_Down, &CCatalogDlg::OnMoveDown, &CCatalogDlg::CanMoveDown},
+    SContextEntry{nullptr, {}, nullptr, nullptr},
+    SContextEntry{"Restore Built-in Engines", {}, &CCatalogDlg::OnRestoreBuiltIns, &CCatalogDlg::CanRestoreBuiltIns},
+};
+
+// The filter sits between the counter row and the list, which gives up the
+// filter's height and the gap below it.
+constexpr int kFilterY = 17;
+constexpr int kFilterHeight = 12;
+constexpr int kListY = kFilterY + kFilterHeight + 2;
+constexpr int kListBottom = 231;
+
 }  // namespace
 
 CCatalogDlg::CCatalogDlg(const CEngineList& engines, QWidget* parent)
@@ -55,10 +88,17 @@ CCatalogDlg::CCatalogDlg(const CEngineList& engines, QWidget* parent)
     m_allItemsCounter = AddStatic(this, QStringLiteral("..."), 194, 7, 18, 8);
     m_allItemsCounter->setObjectName(QStringLiteral("allItemsCounter"));
 
+    m_filter = new QLineEdit(this);
+    m_filter->setObjectName(QStringLiteral("filterEdit"));
+    m_filter->setPlaceholderText(QStringLiteral("Filter"));
+    m_filter->setClearButtonEnabled(true);
+    PlaceControl(m_filter, 7, kFilterY, 205, kFilterHeight);
+
     m_list = new CCatalogView(this);
     m_list->setObjectName(QStringLiteral("catalogList"));
-    PlaceControl(m_list, 7, 17, 205, 214);
+    PlaceControl(m_list, 7, kListY, 205, kListBottom - kListY);
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);
+    setTabOrder(m_filter, m_list);
 
     // Never shown, but their commands are the dialog's Add and Edit; the
     // list's context menu and double click reach the same commands.
@@ -97,9 +137,53 @@ CCatalogDlg::CCatalogDlg(const CEngineList& engines, QWidget* parent)
     connect(m_list->header(), &QHeaderView::sectionClicked, this, &CCatalogDlg::Sort);
     connect(m_list, &CCatalogView::rowDoubleClicked, this, [this](int) { OnEdit(); });
     connect(m_list, &QWidget::customContextMenuRequested, this, &CCatalogDlg::ShowContextMenu);
+    connect(m_filter, &QLineEdit::textChanged, this, &CCatalogDlg::ApplyFilter);
+    CreateActions();
+    connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this, &CCatalogDlg::UpdateActions);
+    connect(m_list->selectionModel(), &QItemSelectionModel::currentChanged, this, &CCatalogDlg::UpdateActions);
 
     Refill(0);
     m_list->setFocus();
+}
+
+void CCatalogDlg::CreateActions()
+{
+    for (const SContextEntry& entry : kContextMenu) {
+        if (!entry.text) {
+            m_contextActions.push_back(nullptr);
+            continue;
+        }
+        auto* action = new QAction(QString::fromUtf8(entry.text), this);
+        if (entry.shortcut.key() != Qt::Key_unknown) {
+            action->setShortcut(QKeySequence(entry.shortcut));
+            action->setShortcutContext(Qt::WidgetShortcut);
+            action->setShortcutVisibleInContextMenu(true);
+            m_list->addAction(action);
+        }
+        connect(action, &QAction::triggered, this, entry.run);
+        m_contextActions.push_back(action);
+        if (entry.canRun == &CCatalogDlg::CanRestoreBuiltIns) m_restoreAction = action;
+    }
+
+    auto* find = new QAction(this);
+    find->setShortcut(QKeySequence::Find);
+    find->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(find, &QAction::triggered, this, [this] {
+        m_filter->setFocus(Qt::ShortcutFocusReason);
+        m_filter->selectAll();
+    });
+    addAction(find);
+}
+
+void CCatalogDlg::UpdateActions()
+{
+    // What Restore can do changes with the list only, so the refill decides it.
+    for (std::size_t i = 0; i < kContextMenu.size(); ++i) {
+        QAction* action = m_contextActions[i];
+        const auto canRun = kContextMenu[i].canRun;
+        if (!action || !canRun || action == m_restoreAction) continue;
+        action->setEnabled((this->*canRun)());
+    }
 }
 
 CCatalogDlg::~CCatalogDlg() = default;
@@ -107,10 +191,71 @@ CCatalogDlg::~CCatalogDlg() = default;
 int CCatalogDlg::SelectionMark() const
 {
     const QModelIndex current = m_list->currentIndex();
-    return current.isValid() ? current.row() : -1;
+    return current.isValid() ? m_model->EntryAt(current.row()) : -1;
 }
 
-void CCatalogDlg::Refill(int currentRow)
+std::vector<std::int32_t> CCatalogDlg::SelectedEntries() const
+{
+    // Ranges may overlap after Ctrl clicks; each entry counts once.
+    std::vector<bool> marked(static_cast<std::size_t>(m_working.Count()), false);
+    for (const QItemSelectionRange& range : m_list->selectionModel()->selection()) {
+        for (int row = range.top(); row <= range.bottom(); ++row) {
+            const std::int32_t entry = m_model->EntryAt(row);
+            if (entry >= 0) marked[static_cast<std::size_t>(entry)] = true;
+        }
+    }
+    std::vector<std::int32_t> entries;
+    for (std::size_t i = 0; i < marked.size(); ++i) {
+        if (marked[i]) entries.push_back(static_cast<std::int32_t>(i));
+    }
+    return entries;
+}
+
+int CCatalogDlg::MoveTarget() const
+{
+    int only = -1;
+    for (const QItemSelectionRange& range : m_list->selectionModel()->selection()) {
+        for (int row = range.top(); row <= range.bottom(); ++row) {
+            if (only >= 0 && only != row) return -1;
+            only = row;
+        }
+    }
+    return only >= 0 ? m_model->EntryAt(only) : -1;
+}
+
+bool CCatalogDlg::CanEdit() const
+{
+    return SelectionMark() >= 0;
+}
+
+bool CCatalogDlg::CanDelete() const
+{
+    return m_list->selectionModel()->hasSelection();
+}
+
+bool CCatalogDlg::CanMoveUp() const
+{
+    return MoveTarget() > 0;
+}
+
+bool CCatalogDlg::CanMoveDown() const
+{
+    const int entry = MoveTarget();
+    return entry >= 0 && entry + 1 < m_working.Count();
+}
+
+bool CCatalogDlg::CanRestoreBuiltIns() const
+{
+    std::unordered_set<std::string_view> missing;
+    for (const SCatalogRow& row : BuiltInCatalog()) missing.insert(row.url);
+    for (const SSearch& entry : m_working) {
+        missing.erase(entry.url);
+        if (missing.empty()) return false;
+    }
+    return !missing.empty();
+}
+
+void CCatalogDlg::Refill(int currentEntry)
 {
     m_model->Reset();
 
@@ -122,11 +267,14 @@ void CCatalogDlg::Refill(int currentRow)
     m_selectedCounter->setText(CountText(selected));
     LayoutCounters();
 
-    if (currentRow >= 0 && currentRow < m_working.Count()) {
-        const QModelIndex index = m_model->index(currentRow, kColumnName);
+    const int row = m_model->RowOf(currentEntry);
+    if (row >= 0) {
+        const QModelIndex index = m_model->index(row, kColumnName);
         m_list->setCurrentIndex(index);
         m_list->scrollTo(index);
     }
+    if (m_restoreAction) m_restoreAction->setEnabled(CanRestoreBuiltIns());
+    UpdateActions();
 }
 
 void CCatalogDlg::LayoutCounters()
@@ -197,6 +345,86 @@ void CCatalogDlg::OnEdit()
     Refill(row);
 }
 
+void CCatalogDlg::OnDelete()
+{
+    // No question asked: Cancel still brings every deleted entry back.
+    const std::vector<std::int32_t> entries = SelectedEntries();
+    if (entries.empty()) return;
+    std::vector<bool> marks(static_cast<std::size_t>(m_working.Count()), false);
+    for (const std::int32_t entry : entries) marks[static_cast<std::size_t>(entry)] = true;
+    m_working.RemoveMarked(marks);
+
+    // The row after the deleted ones (or the last row) takes the selection.
+    Refill(-1);
+    const int rows = m_model->rowCount();
+    if (rows == 0) return;
+    int row = 0;
+    while (row < rows - 1 && m_model->EntryAt(row) < entries.front()) ++row;
+    const QModelIndex index = m_model->index(row, kColumnName);
+    m_list->setCurrentIndex(index);
+    m_list->scrollTo(index);
+}
+
+void CCatalogDlg::OnMoveUp()
+{
+    MoveBy(-1);
+}
+
+void CCatalogDlg::OnMoveDown()
+{
+    MoveBy(1);
+}
+
+// One place in the working list, which is the order OK hands back, whether
+// or not the filter shows the neighbour.
+void CCatalogDlg::MoveBy(int step)
+{
+    const int entry = MoveTarget();
+    const int other = entry + step;
+    if (entry < 0 || other < 0 || other >= m_working.Count()) return;
+    m_working.Swap(entry, other);
+    Refill(other);
+}
+
+void CCatalogDlg::OnRestoreBuiltIns()
+{
+    std::unordered_set<std::string> urls;
+    for (const SSearch& entry : m_working) urls.insert(entry.url);
+    int first = -1;
+    for (const SCatalogRow& row : BuiltInCatalog()) {
+        if (!urls.insert(std::string(row.url)).second) continue;
+        SSearch engine;
+        engine.name = row.name;
+        engine.url = row.url;
+        engine.abbreviation = row.abbreviation;
+        engine.group = row.group;
+        engine.selected = false;
+        engine.extra = 0;
+        m_working.Append(engine);
+        if (first < 0) first = m_working.Count() - 1;
+    }
+    if (first >= 0) Refill(first);
+}
+
+void CCatalogDlg::ApplyFilter(const QString& text)
+{
+    const int current = SelectionMark();
+    m_model->SetFilter(text);
+    Refill(current);
+    if (m_model->RowOf(current) < 0 && m_model->rowCount() > 0) m_list->setCurrentIndex(m_model->index(0, kColumnName));
+}
+
+void CCatalogDlg::keyPressEvent(QKeyEvent* event)
+{
+    // Escape first empties a filter, and only then cancels.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && !m_filter->text().isEmpty()) {
+        m_filter->clear();
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
 void CCatalogDlg::OnUncheckAll()
 {
     for (SSearch& entry : m_working) entry.selected = false;
@@ -212,8 +440,12 @@ void CCatalogDlg::OnOk()
 void CCatalogDlg::ShowContextMenu(const QPoint& pos)
 {
     QMenu menu(this);
-    menu.addAction(QStringLiteral("Add..."), this, &CCatalogDlg::OnAdd);
-    QAction* edit = menu.addAction(QStringLiteral("Edit..."), this, &CCatalogDlg::OnEdit);
-    edit->setEnabled(SelectionMark() >= 0);
+    for (QAction* action : m_contextActions) {
+        if (action) {
+            menu.addAction(action);
+        } else {
+            menu.addSeparator();
+        }
+    }
     menu.exec(m_list->viewport()->mapToGlobal(pos));
 }

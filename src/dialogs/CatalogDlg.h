@@ -5,17 +5,27 @@
 #include <QDialog>
 #include <QRect>
 
+#include <cstdint>
+#include <vector>
+
 class CCatalogModel;
 class CCatalogView;
 class CSimpleLink;
+class QAction;
+class QKeyEvent;
 class QLabel;
+class QLineEdit;
 class QPoint;
 class QPushButton;
 
 // The catalogue: which engines the engine menu lists, sorting by a column,
-// adding and changing entries. It works on its own copy of the engine list;
-// after exec() returns Accepted the caller takes WorkingList() over, after
-// Rejected it takes nothing.
+// adding, changing, deleting and moving entries, a filter over the rows and
+// the built-in engines back on request. It works on its own copy of the
+// engine list; after exec() returns Accepted the caller takes WorkingList()
+// over, after Rejected it takes nothing.
+//
+// Every command acts on the working-list entries behind the rows the filter
+// leaves visible; the counters always count the whole list.
 //
 // The check boxes are the working list's `selected` flags themselves, so a box
 // ticked by hand survives a sort, an Add, an Edit or "Uncheck All" (which
@@ -29,8 +39,11 @@ public:
 
     const CEngineList& WorkingList() const { return m_working; }
 
-    // The row the user last selected, -1 when there is none.
+    // The working-list index of the row the user last selected, -1 when
+    // there is none.
     int SelectionMark() const;
+    // The working-list indexes of every selected row, ascending.
+    std::vector<std::int32_t> SelectedEntries() const;
 
     bool SortAscending() const { return m_sortAscending; }
     int SortColumn() const { return m_sortColumn; }
@@ -40,16 +53,41 @@ public:
     void Sort(int column);
     void OnAdd();
     void OnEdit();
+    void OnDelete();
+    void OnMoveUp();
+    void OnMoveDown();
+    void OnRestoreBuiltIns();
     void OnUncheckAll();
     void OnOk();
 
+    // Whether a command can act now; its menu entry and shortcut are
+    // disabled when it cannot.
+    bool CanEdit() const;
+    bool CanDelete() const;
+    bool CanMoveUp() const;
+    bool CanMoveDown() const;
+    bool CanRestoreBuiltIns() const;
+
     CCatalogView* ListView() const { return m_list; }
     CCatalogModel* Model() const { return m_model; }
+    QLineEdit* FilterField() const { return m_filter; }
+    // The context menu's entries, in order; nullptr stands for a separator.
+    const std::vector<QAction*>& ContextActions() const { return m_contextActions; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void Refill(int currentRow);
+    void Refill(int currentEntry);
     void LayoutCounters();
+    void CreateActions();
+    void UpdateActions();
     void ShowContextMenu(const QPoint& pos);
+    void ApplyFilter(const QString& text);
+    // The one selected entry that Move Up and Move Down move, -1 unless
+    // exactly one row is selected.
+    int MoveTarget() const;
+    void MoveBy(int step);
 
     QLabel* m_selectedCounter = nullptr;
     QLabel* m_allItemsCounter = nullptr;
@@ -63,4 +101,7 @@ private:
     CCatalogModel* m_model = nullptr;
     QLabel* m_selectedLabel = nullptr;
     QLabel* m_allItemsLabel = nullptr;
+    QLineEdit* m_filter = nullptr;
+    std::vector<QAction*> m_contextActions;
+    QAction* m_restoreAction = nullptr;
 };

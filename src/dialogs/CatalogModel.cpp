@@ -9,6 +9,9 @@
 #include <QStyle>
 #include <QStyleOptionViewItem>
 
+#include <algorithm>
+#include <string>
+
 CCatalogModel::CCatalogModel(CEngineList& list, QObject* parent)
     : QAbstractTableModel(parent),
       m_list(list)
@@ -16,7 +19,22 @@ CCatalogModel::CCatalogModel(CEngineList& list, QObject* parent)
 
 int CCatalogModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : m_list.Count();
+    if (parent.isValid()) return 0;
+    return m_filter.isEmpty() ? m_list.Count() : static_cast<int>(m_rows.size());
+}
+
+std::int32_t CCatalogModel::EntryAt(int row) const
+{
+    if (row < 0 || row >= rowCount()) return -1;
+    return m_filter.isEmpty() ? row : m_rows[static_cast<std::size_t>(row)];
+}
+
+int CCatalogModel::RowOf(std::int32_t entry) const
+{
+    if (entry < 0 || entry >= m_list.Count()) return -1;
+    if (m_filter.isEmpty()) return entry;
+    const auto found = std::lower_bound(m_rows.begin(), m_rows.end(), entry);
+    return found != m_rows.end() && *found == entry ? static_cast<int>(found - m_rows.begin()) : -1;
 }
 
 int CCatalogModel::columnCount(const QModelIndex& parent) const
@@ -26,8 +44,9 @@ int CCatalogModel::columnCount(const QModelIndex& parent) const
 
 QVariant CCatalogModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || index.row() >= m_list.Count()) return {};
-    const SSearch& entry = m_list.At(index.row());
+    const std::int32_t at = index.isValid() ? EntryAt(index.row()) : -1;
+    if (at < 0) return {};
+    const SSearch& entry = m_list.At(at);
     switch (role) {
     case Qt::DisplayRole:
     case Qt::ToolTipRole:
@@ -46,11 +65,9 @@ QVariant CCatalogModel::data(const QModelIndex& index, int role) const
 
 bool CCatalogModel::setData(const QModelIndex& index, const QVariant& value, int role)
 {
-    if (role != Qt::CheckStateRole || !index.isValid() || index.column() != kColumnName ||
-        index.row() >= m_list.Count()) {
-        return false;
-    }
-    m_list.At(index.row()).selected = static_cast<Qt::CheckState>(value.toInt()) == Qt::Checked;
+    const std::int32_t at = index.isValid() ? EntryAt(index.row()) : -1;
+    if (role != Qt::CheckStateRole || at < 0 || index.column() != kColumnName) return false;
+    m_list.At(at).selected = static_cast<Qt::CheckState>(value.toInt()) == Qt::Checked;
     emit dataChanged(index, index, {Qt::CheckStateRole});
     return true;
 }
@@ -79,7 +96,27 @@ QVariant CCatalogModel::headerData(int section, Qt::Orientation orientation, int
 void CCatalogModel::Reset()
 {
     beginResetModel();
+    m_rows.clear();
+    if (!m_filter.isEmpty()) {
+        for (std::int32_t i = 0; i < m_list.Count(); ++i) {
+            if (Passes(m_list.At(i))) m_rows.push_back(i);
+        }
+    }
     endResetModel();
+}
+
+void CCatalogModel::SetFilter(const QString& text)
+{
+    m_filter = text;
+    Reset();
+}
+
+bool CCatalogModel::Passes(const SSearch& entry) const
+{
+    for (const std::string* field : {&entry.name, &entry.abbreviation, &entry.group, &entry.url}) {
+        if (QString::fromStdString(*field).contains(m_filter, Qt::CaseInsensitive)) return true;
+    }
+    return false;
 }
 
 CCatalogView::CCatalogView(QWidget* parent)
@@ -89,7 +126,7 @@ CCatalogView::CCatalogView(QWidget* parent)
     setItemsExpandable(false);
     setUniformRowHeights(true);  // keeps 100,000 rows cheap to lay out
     setAllColumnsShowFocus(true);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSortingEnabled(false);  // the dialog sorts the list itself

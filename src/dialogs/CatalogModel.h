@@ -5,9 +5,13 @@
 #include <QAbstractTableModel>
 #include <QTreeView>
 
+#include <cstdint>
+#include <vector>
+
 // The catalogue dialog's working list as a table: name (with the check box
-// that stands for `selected`), abbreviation and group. Row i is entry i; the
-// model never reorders anything by itself.
+// that stands for `selected`), abbreviation and group. The rows are the
+// entries that pass the filter, in list order; with no filter row i is entry
+// i. The model never reorders anything by itself.
 class CCatalogModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -21,11 +25,27 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
-    // Tells the views the whole list may have changed.
+    // Tells the views the whole list may have changed, and picks the rows
+    // that pass the filter again.
     void Reset();
 
+    // Shows only the entries whose name, abbreviation, group or address
+    // contains `text`, ignoring case; an empty text shows every entry.
+    void SetFilter(const QString& text);
+    const QString& Filter() const { return m_filter; }
+
+    // The working-list index behind a row, -1 for no such row.
+    std::int32_t EntryAt(int row) const;
+    // The row that shows an entry, -1 when the filter hides it.
+    int RowOf(std::int32_t entry) const;
+
 private:
+    bool Passes(const SSearch& entry) const;
+
     CEngineList& m_list;
+    QString m_filter;
+    // The entries shown, ascending; only kept while a filter is set.
+    std::vector<std::int32_t> m_rows;
 };
 
 // A report-style list: clickable headers, full-row selection, no tree

@@ -100,7 +100,7 @@ SImportResult ReadOpenSearch(const std::vector<std::uint8_t>& bytes)
         }
     }
     if (xml.hasError() || !rootSeen) {
-        result.unreadable = "damaged XML: " + Utf8(xml.errorString());
+        result.unreadable = "damaged XML: " + CleanText(Utf8(xml.errorString()), 200);
         if (!rootSeen && !xml.hasError()) result.unreadable = "not an OpenSearch description";
         return result;
     }

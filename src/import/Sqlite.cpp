@@ -1,5 +1,7 @@
 #include "import/Sqlite.h"
 
+#include "import/Templates.h"
+
 #include <sqlite3.h>
 
 #include <cstdio>
@@ -141,7 +143,7 @@ bool CDatabaseCopy::Open(const std::string& path, std::string& error)
     Harden(m_db);
     // Touching the schema tells a database from anything else.
     if (sqlite3_exec(m_db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr) != SQLITE_OK) {
-        error = sqlite3_errmsg(m_db);
+        error = CleanText(sqlite3_errmsg(m_db), 200);
         Close();
         return false;
     }
@@ -203,10 +205,10 @@ bool ForEachRow(sqlite3* db, const std::string& sql, SImportResult& result,
         onRow(SRow(st));
     }
     if (ok && rc != SQLITE_DONE) {
-        result.unreadable = rc == SQLITE_INTERRUPT ? "too much work to read" : sqlite3_errmsg(db);
+        result.unreadable = rc == SQLITE_INTERRUPT ? "too much work to read" : CleanText(sqlite3_errmsg(db), 200);
         ok = false;
     } else if (!ok && result.unreadable.empty()) {
-        result.unreadable = sqlite3_errmsg(db);
+        result.unreadable = CleanText(sqlite3_errmsg(db), 200);
     }
     sqlite3_finalize(st);
     sqlite3_progress_handler(db, 0, nullptr, nullptr);

@@ -173,13 +173,14 @@ std::string CleanText(std::string_view text, std::size_t maxBytes)
     }
     const std::size_t first = out.find_first_not_of(' ');
     if (first == std::string::npos) return {};
-    out = out.substr(first, out.find_last_not_of(' ') - first + 1);
+    out.erase(0, first);
     if (out.size() > maxBytes) {
         std::size_t cut = maxBytes;
         // Never leave half a UTF-8 sequence behind.
         while (cut > 0 && (static_cast<unsigned char>(out[cut]) & 0xC0) == 0x80) --cut;
         out.resize(cut);
     }
+    out.erase(out.find_last_not_of(' ') + 1);
     return out;
 }
 

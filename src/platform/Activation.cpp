@@ -68,8 +68,7 @@ std::uint32_t ServerTime()
         xcb_create_window(connection, XCB_COPY_FROM_PARENT, window, RootOf(connection), -1, -1, 1, 1, 0,
                           XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, XCB_CW_EVENT_MASK, &mask);
         // An empty append changes nothing but still reports the change.
-        xcb_change_property(connection, XCB_PROP_MODE_APPEND, window, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, 8, 0,
-                            nullptr);
+        xcb_change_property(connection, XCB_PROP_MODE_APPEND, window, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, 8, 0, nullptr);
         xcb_flush(connection);
         while (xcb_generic_event_t* event = xcb_wait_for_event(connection)) {
             const TReply<xcb_generic_event_t> owned(event);

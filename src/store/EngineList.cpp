@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -53,6 +54,31 @@ void CEngineList::Append(const SSearch& record)
 void CEngineList::RemoveAll()
 {
     SetCount(0);
+}
+
+std::int32_t CEngineList::RemoveMarked(const std::vector<bool>& marks)
+{
+    if (marks.size() != m_records.size()) throw std::invalid_argument("one mark per engine expected");
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < m_records.size(); ++i) {
+        if (marks[i]) continue;
+        if (kept != i) m_records[kept] = std::move(m_records[i]);
+        ++kept;
+    }
+    const auto removed = static_cast<std::int32_t>(m_records.size() - kept);
+    if (kept == 0) {
+        SetCount(0);
+    } else {
+        m_records.resize(kept);
+    }
+    return removed;
+}
+
+void CEngineList::Swap(std::int32_t i, std::int32_t j)
+{
+    CheckIndex(i, m_records.size());
+    CheckIndex(j, m_records.size());
+    std::swap(m_records[static_cast<std::size_t>(i)], m_records[static_cast<std::size_t>(j)]);
 }
 
 void CEngineList::CopyFrom(const CEngineList& other)

@@ -19,6 +19,11 @@ public:
     void SetCount(std::int32_t n);
     void Append(const SSearch& record);
     void RemoveAll();
+    // Removes every record whose mark is set, keeping the others in order;
+    // `marks` holds one mark per record. Returns how many were removed.
+    std::int32_t RemoveMarked(const std::vector<bool>& marks);
+    // Exchanges two records in place.
+    void Swap(std::int32_t i, std::int32_t j);
     // Copies every record of `other` in order; copying a list onto itself does nothing.
     void CopyFrom(const CEngineList& other);
 

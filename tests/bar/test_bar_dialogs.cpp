@@ -4,6 +4,7 @@
 #include "common/TempConfigHome.h"
 #include "dialogs/AboutDlg.h"
 #include "dialogs/CatalogDlg.h"
+#include "dialogs/CatalogModel.h"
 #include "dialogs/DialogTestKit.h"
 #include "dialogs/EditSearch.h"
 #include "menus/EngineMenu.h"
@@ -12,6 +13,7 @@
 
 #include <QFontDialog>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -20,6 +22,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <functional>
 #include <map>
 
 namespace {
@@ -56,6 +59,52 @@ TEST_F(BarDialogsTest, CatalogCancelLeavesTheListAndTheMenu)
     EXPECT_EQ(bar.Engines(), before);
     EXPECT_EQ(Describe(bar.EngineMenu()), menuBefore);
     EXPECT_EQ(Marks(bar.EngineMenu()), std::vector<int>{kFirstEngineCommand});
+}
+
+TEST_F(BarDialogsTest, CatalogCancelAfterEveryKindOfChangeLeavesTheBarAsItWas)
+{
+    const std::vector<std::pair<const char*, std::function<void(CCatalogDlg&)>>> changes = {
+        {"delete", [](CCatalogDlg& d) { d.OnDelete(); }},
+        {"delete all",
+         [](CCatalogDlg& d) {
+             d.ListView()->selectAll();
+             d.OnDelete();
+         }},
+        {"move", [](CCatalogDlg& d) { d.OnMoveDown(); }},
+        {"restore",
+         [](CCatalogDlg& d) {
+             d.OnDelete();
+             d.OnRestoreBuiltIns();
+         }},
+        {"filter and tick",
+         [](CCatalogDlg& d) {
+             d.FilterField()->setText(QStringLiteral("yahoo"));
+             d.Model()->setData(d.Model()->index(1, 0), Qt::Checked, Qt::CheckStateRole);
+         }},
+        {"sort", [](CCatalogDlg& d) { d.Sort(1); }},
+    };
+    for (const auto& [what, change] : changes) {
+        SCOPED_TRACE(what);
+        CLumoraDlg bar;
+        bar.OnCommand(kFirstEngineCommand + 2);
+        const CEngineList before = bar.Engines();
+        const auto menuBefore = Describe(bar.EngineMenu());
+        bool changed = false;
+        OnNextDialog<CCatalogDlg>(
+            [&](CCatalogDlg* catalog) {
+                change(*catalog);
+                changed = !(catalog->WorkingList() == before);
+                catalog->findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
+            },
+            &bar);
+        bar.OnCommand(kCatalogCommand);
+        EXPECT_TRUE(changed);
+        EXPECT_EQ(bar.Engines(), before);
+        EXPECT_EQ(Describe(bar.EngineMenu()), menuBefore);
+        EXPECT_EQ(Marks(bar.EngineMenu()), std::vector<int>{kFirstEngineCommand + 2});
+        EXPECT_EQ(bar.Current().name, "Google Shopping");
+        EXPECT_EQ(bar.Settings().engineIndex, 2);
+    }
 }
 
 TEST_F(BarDialogsTest, EditFromTheEngineMenuOpensTheCatalogAndOkRebuildsTheMenu)

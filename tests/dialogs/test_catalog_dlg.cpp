@@ -1,3 +1,4 @@
+#include "CatalogTestKit.h"
 #include "DialogTestKit.h"
 
 #include "dialogs/CatalogDlg.h"
@@ -17,62 +18,6 @@
 #include <random>
 
 namespace {
-
-QString Counter(const CCatalogDlg& dlg, const char* name)
-{
-    return dlg.findChild<QLabel*>(QLatin1String(name))->text();
-}
-
-std::vector<bool> Boxes(const CCatalogDlg& dlg)
-{
-    std::vector<bool> boxes;
-    const CCatalogModel* model = dlg.Model();
-    for (int row = 0; row < model->rowCount(); ++row) {
-        boxes.push_back(model->data(model->index(row, 0), Qt::CheckStateRole).toInt() == Qt::Checked);
-    }
-    return boxes;
-}
-
-// The rows as the list shows them: "name|abbreviation|group".
-std::vector<std::string> Rows(const CCatalogDlg& dlg)
-{
-    std::vector<std::string> rows;
-    const CCatalogModel* model = dlg.Model();
-    for (int row = 0; row < model->rowCount(); ++row) {
-        QString line;
-        for (int column = 0; column < 3; ++column) {
-            if (column) line += QLatin1Char('|');
-            line += model->data(model->index(row, column)).toString();
-        }
-        rows.push_back(line.toStdString());
-    }
-    return rows;
-}
-
-void Click(QWidget* w, const char* button)
-{
-    w->findChild<QPushButton*>(QLatin1String(button))->click();
-}
-
-void ClickHeader(CCatalogDlg& dlg, int column)
-{
-    QHeaderView* header = dlg.ListView()->header();
-    const QPoint at(header->sectionViewportPosition(column) + 4, header->height() / 2);
-    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
-}
-
-// Fills the add dialog that comes up over `catalog` and confirms it.
-void AddThroughDialog(CCatalogDlg& catalog, const QString& name, const QString& group)
-{
-    OnNextModal(
-        [=](QWidget* w) {
-            w->findChild<QLineEdit*>(QStringLiteral("nameEdit"))->setText(name);
-            w->findChild<QComboBox*>(QStringLiteral("groupCombo"))->setCurrentText(group);
-            Click(w, "okButton");
-        },
-        &catalog);
-    catalog.OnAdd();
-}
 
 const CEngineList kFour = ListOf({
     Engine("Google", "g", "Search", true, 1),
@@ -358,28 +303,49 @@ TEST(CatalogDlg, DoubleClickOnACheckBoxTogglesAndDoesNotEdit)
     EXPECT_EQ(dlg.WorkingList().At(2).name, "Amazon");
 }
 
-TEST(CatalogDlg, ContextMenuOffersAddAndEdit)
+TEST(CatalogDlg, ContextMenuInItsOrderWithShortcutsAndDisabledEntries)
 {
+    const QStringList texts{QStringLiteral("Add..."),  QStringLiteral("Edit..."),
+                            QStringLiteral("Delete"),  QStringLiteral("---"),
+                            QStringLiteral("Move Up"), QStringLiteral("Move Down"),
+                            QStringLiteral("---"),     QStringLiteral("Restore Built-in Engines")};
+    const QStringList shortcuts{QStringLiteral("Ins"),
+                                QStringLiteral("F2"),
+                                QStringLiteral("Del"),
+                                QString(),
+                                QStringLiteral("Alt+Up"),
+                                QStringLiteral("Alt+Down"),
+                                QString(),
+                                QString()};
     for (const bool withRow : {true, false}) {
+        SCOPED_TRACE(withRow);
         CCatalogDlg dlg(withRow ? kFour : CEngineList());
         dlg.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
-        QStringList texts;
+        QStringList shownTexts;
+        QStringList shownShortcuts;
         std::vector<bool> enabled;
         QTimer poll;
         QObject::connect(&poll, &QTimer::timeout, [&] {
             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
             if (!menu) return;
             for (QAction* a : menu->actions()) {
-                texts << a->text();
-                enabled.push_back(a->isEnabled());
+                shownTexts << (a->isSeparator() ? QStringLiteral("---") : a->text());
+                shownShortcuts << a->shortcut().toString();
+                if (!a->isSeparator()) {
+                    enabled.push_back(a->isEnabled());
+                    EXPECT_TRUE(a->isShortcutVisibleInContextMenu());
+                }
             }
             menu->close();
         });
         poll.start(2);
         emit dlg.ListView()->customContextMenuRequested(QPoint(20, 10));
-        EXPECT_EQ(texts, (QStringList{QStringLiteral("Add..."), QStringLiteral("Edit...")}));
-        EXPECT_EQ(enabled, (std::vector<bool>{true, withRow}));
+        EXPECT_EQ(shownTexts, texts);
+        EXPECT_EQ(shownShortcuts, shortcuts);
+        // Row 0 is selected: it can be edited, deleted and moved down, not up.
+        // None of the four is a built-in engine, so there is something to restore.
+        EXPECT_EQ(enabled, (std::vector<bool>{true, withRow, withRow, false, withRow, true}));
     }
 }
 

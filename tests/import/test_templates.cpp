@@ -98,6 +98,8 @@ TEST(ImportTemplates, NamesAndKeywordsAreCleaned)
     EXPECT_EQ(CleanText("  Wiki\tpedia\n ", 100), "Wiki pedia");
     // Cut on a character boundary: "é" is two bytes.
     EXPECT_EQ(CleanText("abé", 3), "ab");
+    // A cut that ends in spaces drops them too, so cleaning again changes nothing.
+    EXPECT_EQ(CleanText("ab  cd", 3), "ab");
     EXPECT_EQ(CleanKeyword(" wp "), "wp");
     EXPECT_EQ(CleanKeyword("two words"), "");
     EXPECT_EQ(CleanKeyword(std::string(65, 'k')), "");

@@ -75,8 +75,47 @@ TEST(EngineList, BadArgumentsThrowAndChangeNothing)
     EXPECT_NO_THROW(list.At(78));
     EXPECT_EQ(list, BuiltInEngines());
 
+    EXPECT_THROW(list.Swap(0, 79), std::invalid_argument);
+    EXPECT_THROW(list.Swap(-1, 0), std::invalid_argument);
+    EXPECT_THROW(list.RemoveMarked(std::vector<bool>(78, true)), std::invalid_argument);
+    EXPECT_EQ(list, BuiltInEngines());
+
     CEngineList empty;
     EXPECT_THROW(empty.At(0), std::invalid_argument);
     EXPECT_THROW(empty.SetCount(-5), std::invalid_argument);
     EXPECT_EQ(empty.Count(), 0);
+}
+
+TEST(EngineList, RemoveMarkedKeepsTheRestInOrder)
+{
+    const CEngineList all = BuiltInEngines();
+    struct {
+        std::vector<int> removed;
+    } cases[] = {{{}}, {{0}}, {{78}}, {{1, 2, 3, 40, 77}}};
+    for (const auto& c : cases) {
+        CEngineList list = all;
+        std::vector<bool> marks(79, false);
+        for (const int i : c.removed) marks[static_cast<std::size_t>(i)] = true;
+        EXPECT_EQ(list.RemoveMarked(marks), static_cast<std::int32_t>(c.removed.size()));
+        CEngineList expected;
+        for (int i = 0; i < 79; ++i) {
+            if (!marks[static_cast<std::size_t>(i)]) expected.Append(all.At(i));
+        }
+        EXPECT_EQ(list, expected);
+    }
+
+    CEngineList list = all;
+    EXPECT_EQ(list.RemoveMarked(std::vector<bool>(79, true)), 79);
+    EXPECT_EQ(list.Count(), 0);
+    EXPECT_EQ(list.RemoveMarked({}), 0);
+}
+
+TEST(EngineList, SwapExchangesWholeRecords)
+{
+    CEngineList list = BuiltInEngines();
+    list.Swap(0, 78);
+    EXPECT_EQ(list.At(0), BuiltInEngines().At(78));
+    EXPECT_EQ(list.At(78), BuiltInEngines().At(0));
+    list.Swap(5, 5);
+    EXPECT_EQ(list.At(5), BuiltInEngines().At(5));
 }

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+
+// What the command line asks for. Read before anything else runs: --help,
+// --version and a bad argument are answered without a display.
+enum class ELaunchAction {
+    Start,    // no argument: start the bar, or show the running one
+    Show,     // --show: show and focus the running bar, or start one
+    Quit,     // --quit: the running bar saves and closes; nothing if none runs
+    Help,     // --help: print the usage
+    Version,  // --version: print the version
+    Invalid,  // anything else: `message` names it
+};
+
+struct SLaunch {
+    ELaunchAction action = ELaunchAction::Start;
+    std::string message;  // for Invalid: the one line for stderr
+};
+
+SLaunch ParseCommandLine(int argc, const char* const* argv);
+
+// "Lumora 1.28"
+const char* VersionText();
+// The usage, several lines, each ending in a newline.
+const char* HelpText();
+
+// Exit code of a command line that asks for nothing Lumora knows.
+inline constexpr int kUsageExitCode = 2;

@@ -1,0 +1,54 @@
+#include "instance/Launch.h"
+
+#include <thread>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using std::chrono::milliseconds;
+
+constexpr milliseconds kRetryPause{10};
+
+}  // namespace
+
+SInstanceOutcome ClaimOrHandOver(ELaunchAction action, const SInstancePaths& paths, CInstanceLock& lock,
+                                 milliseconds quitWait, milliseconds answerWait)
+{
+    const EInstanceMessage message = action == ELaunchAction::Quit ? EInstanceMessage::Quit : EInstanceMessage::Show;
+    // A running bar answers at once; one that is just starting may take a
+    // while on a busy machine before its loop reads.
+    const Clock::time_point end = Clock::now() + answerWait;
+
+    // Whoever holds the lock is the bar. Between its taking the lock and
+    // listening, and between a bar's end and its successor's start, neither
+    // step works; both are tried again until one does.
+    for (;;) {
+        if (lock.TryAcquire(paths.lock)) {
+            if (message == EInstanceMessage::Quit) {
+                lock.Release();
+                return {};
+            }
+            SInstanceOutcome outcome;
+            outcome.becomeBar = true;
+            outcome.listenFd = ListenForInstances(paths.socket);
+            if (outcome.listenFd < 0)
+                outcome.problem = "lumora: cannot listen at " + paths.socket + "; later starts will not reach this bar";
+            return outcome;
+        }
+
+        const auto left = std::chrono::duration_cast<milliseconds>(end - Clock::now());
+        if (left <= milliseconds::zero()) break;
+        if (SendToRunningBar(paths.socket, message, left)) {
+            if (message == EInstanceMessage::Quit) {
+                const Clock::time_point quitEnd = Clock::now() + quitWait;
+                while (!LockIsFree(paths.lock) && Clock::now() < quitEnd) std::this_thread::sleep_for(kRetryPause);
+            }
+            return {};
+        }
+        std::this_thread::sleep_for(kRetryPause);
+    }
+    SInstanceOutcome outcome;
+    outcome.exitCode = 1;
+    outcome.problem = "lumora: a bar is running on this display but does not answer";
+    return outcome;
+}

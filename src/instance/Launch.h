@@ -1,0 +1,23 @@
+#pragma once
+
+#include "instance/CommandLine.h"
+#include "instance/InstanceChannel.h"
+
+#include <chrono>
+#include <string>
+
+// What a start does about the bar that may already run.
+struct SInstanceOutcome {
+    bool becomeBar = false;  // this process is the bar now
+    int exitCode = 0;        // when it is not
+    int listenFd = -1;       // the bar's socket, -1 when it could not listen
+    std::string problem;     // one line for stderr, empty when all went well
+};
+
+// Becomes the bar (taking `lock`) or hands `action` to the one that runs.
+// Start and Show start a bar when none runs; Quit then does nothing. A
+// handed-over Quit returns once the bar has ended, or after `quitWait`. A
+// lock holder that does not answer within `answerWait` is reported.
+SInstanceOutcome ClaimOrHandOver(ELaunchAction action, const SInstancePaths& paths, CInstanceLock& lock,
+                                 std::chrono::milliseconds quitWait = std::chrono::seconds(10),
+                                 std::chrono::milliseconds answerWait = std::chrono::seconds(5));
