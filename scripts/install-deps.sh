@@ -11,6 +11,7 @@ packages=(
   libxcb-damage0-dev libxcb-shape0-dev
   libsqlite3-dev liblz4-dev
   xvfb xauth xdotool openbox x11-utils
+  kwin-wayland xwayland dbus procps
   fonts-dejavu-core desktop-file-utils file
 )
 

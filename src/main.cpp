@@ -1,6 +1,7 @@
 #include "app/LumoraApp.h"
 #include "instance/CommandLine.h"
 #include "instance/Launch.h"
+#include "platform/Activation.h"
 #include "platform/DisplayCheck.h"
 
 #include <cstdio>
@@ -33,6 +34,7 @@ int main(int argc, char* argv[])
 
     // Before QApplication: without a display Qt would abort with a core dump.
     if (!PrepareDisplay()) return 1;
+    AdoptActivationToken();
 
     CLumoraApp app(argc, argv);
     return app.Run(outcome.listenFd);

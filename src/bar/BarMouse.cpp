@@ -283,6 +283,8 @@ void CLumoraDlg::mouseMoveEvent(QMouseEvent* event)
 void CLumoraDlg::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton) OnLButtonDown(event->position().toPoint());
+    // A click on the bar always gives the query field the keyboard.
+    TakeKeyboard(static_cast<std::uint32_t>(event->timestamp()));
     QDialog::mousePressEvent(event);
 }
 

@@ -7,6 +7,7 @@
 #include "engines/Dispatch.h"
 #include "engines/EngineMenuModel.h"
 #include "options/OptionTable.h"
+#include "platform/Activation.h"
 #include "platform/AddressOpener.h"
 #include "platform/Desktop.h"
 #include "platform/DialogUnits.h"
@@ -15,8 +16,10 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstdlib>
@@ -125,6 +128,8 @@ bool CLumoraDlg::eventFilter(QObject* watched, QEvent* event)
             // The address is on its way: a summoned bar has done its job.
             EndSummon(false);
         }
+    } else if (watched == m_query && event->type() == QEvent::MouseButtonPress) {
+        TakeKeyboard(static_cast<std::uint32_t>(static_cast<QMouseEvent*>(event)->timestamp()));
     }
     return QDialog::eventFilter(watched, event);
 }
@@ -146,6 +151,27 @@ void CLumoraDlg::keyPressEvent(QKeyEvent* event)
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+// Window managers that prevent focus stealing (kwin) give a new window the
+// keyboard only when asked the right way.
+void CLumoraDlg::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (m_everShown) return;
+    m_everShown = true;
+    // The window is mapped once the show has gone through; the request
+    // follows the map on the same connection.
+    QTimer::singleShot(0, this, [this] { TakeKeyboard(0); });
+}
+
+void CLumoraDlg::TakeKeyboard(std::uint32_t userTime)
+{
+    if (isActiveWindow()) {
+        m_query->setFocus();
+        return;
+    }
+    RequestActivation(this, userTime);
 }
 
 void CLumoraDlg::paintEvent(QPaintEvent*)

@@ -110,6 +110,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     // Mouse, crossing and window events (BarMouse.cpp).
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -177,6 +178,9 @@ private:
     void OnLButtonDblClk();
     // F1: the local help file.
     void OnHelp();
+    // The bar takes the keyboard: at its first show and on a click while
+    // another window has it. `userTime` is the click's X time, 0 for none.
+    void TakeKeyboard(std::uint32_t userTime);
 
     // Summons (BarSummon.cpp). Ends a summon: the bar goes up (with auto
     // hide on); on Escape the focus goes back where it was before.
@@ -250,6 +254,7 @@ private:
     SPollTimer m_hidePoll;
     QTimer m_pinTimer;
     bool m_pinning = false;
+    bool m_everShown = false;
     // Summon: whether one holds the bar down, whether the pointer has been
     // over the bar since, and the window that had the focus before.
     bool m_summoned = false;

@@ -8,35 +8,126 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <memory>
+#include <string_view>
+
+namespace {
+
+constexpr std::uint32_t kSourcePager = 2;
+
+std::string_view Env(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value ? std::string_view(value) : std::string_view();
+}
+
+struct SFree {
+    void operator()(void* p) const { std::free(p); }
+};
+template <typename T>
+using TReply = std::unique_ptr<T, SFree>;
+
+xcb_atom_t Atom(xcb_connection_t* connection, const char* name)
+{
+    const auto cookie = xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name);
+    const TReply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(connection, cookie, nullptr));
+    return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+}
+
+xcb_window_t RootOf(xcb_connection_t* connection)
+{
+    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
+    return screen ? screen->root : xcb_window_t{XCB_WINDOW_NONE};
+}
+
+// Whether a window manager runs that takes activation requests.
+bool ManagerTakesActivation(xcb_connection_t* connection, xcb_window_t root, xcb_atom_t activeWindow)
+{
+    const xcb_atom_t supported = Atom(connection, "_NET_SUPPORTED");
+    if (supported == XCB_ATOM_NONE || activeWindow == XCB_ATOM_NONE) return false;
+    const auto cookie = xcb_get_property(connection, 0, root, supported, XCB_ATOM_ATOM, 0, 4096);
+    const TReply<xcb_get_property_reply_t> reply(xcb_get_property_reply(connection, cookie, nullptr));
+    if (!reply || reply->format != 32) return false;
+    const auto* atoms = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply.get()));
+    const int count = xcb_get_property_value_length(reply.get()) / 4;
+    for (int i = 0; i < count; ++i)
+        if (atoms[i] == activeWindow) return true;
+    return false;
+}
+
+// The server's current time, read from the property change of a window of
+// our own on a connection of our own: Qt's connection keeps its events, and
+// its latest event time is not public.
+std::uint32_t ServerTime()
+{
+    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+    std::uint32_t time = XCB_CURRENT_TIME;
+    if (!xcb_connection_has_error(connection)) {
+        const xcb_window_t window = xcb_generate_id(connection);
+        const std::uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE;
+        xcb_create_window(connection, XCB_COPY_FROM_PARENT, window, RootOf(connection), -1, -1, 1, 1, 0,
+                          XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, XCB_CW_EVENT_MASK, &mask);
+        // An empty append changes nothing but still reports the change.
+        xcb_change_property(connection, XCB_PROP_MODE_APPEND, window, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, 8, 0, nullptr);
+        xcb_flush(connection);
+        while (xcb_generic_event_t* event = xcb_wait_for_event(connection)) {
+            const TReply<xcb_generic_event_t> owned(event);
+            if ((event->response_type & 0x7f) == XCB_PROPERTY_NOTIFY) {
+                time = reinterpret_cast<const xcb_property_notify_event_t*>(event)->time;
+                break;
+            }
+        }
+    }
+    xcb_disconnect(connection);
+    return time;
+}
+
+// Returns false where no window manager would act on the request.
+bool SendActiveWindowRequest(QWidget* window, std::uint32_t userTime)
+{
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    if (!connection || !window->internalWinId()) return false;
+    const xcb_window_t root = RootOf(connection);
+    const xcb_atom_t activeWindow = Atom(connection, "_NET_ACTIVE_WINDOW");
+    if (!ManagerTakesActivation(connection, root, activeWindow)) return false;
+
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = static_cast<xcb_window_t>(window->internalWinId());
+    message.type = activeWindow;
+    // A pager's request: window managers with focus-stealing prevention
+    // grant it, where they refuse an application asking for itself.
+    message.data.data32[0] = kSourcePager;
+    message.data.data32[1] = userTime != 0 ? userTime : ServerTime();
+    message.data.data32[2] = XCB_WINDOW_NONE;
+    xcb_send_event(connection, 0, root, XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
+                   reinterpret_cast<const char*>(&message));
+    xcb_flush(connection);
+    return true;
+}
+
+}  // namespace
 
 void RequestActivation(QWidget* window, std::uint32_t userTime)
 {
+    window = window->window();
     window->raise();
-    window->activateWindow();
-    if (QGuiApplication::platformName() != QLatin1String("xcb") || !window->internalWinId()) return;
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
-    if (!connection) return;
+    const bool sent =
+        QGuiApplication::platformName() == QLatin1String("xcb") && SendActiveWindowRequest(window, userTime);
+    // With no window manager to ask, Qt sets the input focus itself.
+    if (!sent) window->activateWindow();
+    window->setFocus(Qt::ActiveWindowFocusReason);
+}
 
-    static constexpr char kName[] = "_NET_ACTIVE_WINDOW";
-    xcb_intern_atom_reply_t* atom =
-        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, sizeof kName - 1, kName), nullptr);
-    if (!atom) return;
-    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
-
-    // Source 2 ("pager"): the request comes from the user, not from an
-    // application that wants attention, so window managers grant it.
-    xcb_client_message_event_t event;
-    std::memset(&event, 0, sizeof event);
-    event.response_type = XCB_CLIENT_MESSAGE;
-    event.format = 32;
-    event.window = static_cast<xcb_window_t>(window->internalWinId());
-    event.type = atom->atom;
-    event.data.data32[0] = 2;
-    event.data.data32[1] = userTime;
-    std::free(atom);
-    xcb_send_event(connection, 0, screen->root,
-                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
-                   reinterpret_cast<const char*>(&event));
-    xcb_flush(connection);
+void AdoptActivationToken()
+{
+    const std::string_view platform = Env("QT_QPA_PLATFORM");
+    if (!platform.empty() && platform != "xcb" && !platform.starts_with("xcb:")) return;
+    const std::string token(Env("XDG_ACTIVATION_TOKEN"));
+    if (token.empty()) return;
+    if (Env("DESKTOP_STARTUP_ID").empty()) setenv("DESKTOP_STARTUP_ID", token.c_str(), 1);
+    // Used up: programs the bar starts (the browser) must not present it again.
+    unsetenv("XDG_ACTIVATION_TOKEN");
 }

@@ -433,6 +433,37 @@ TEST_F(BarInteractionTest, DoubleClickSwitchesAutoHide)
     EXPECT_FALSE(bar.IsDragging());
 }
 
+// ---- the keyboard ------------------------------------------------------------
+
+// The bar asks for the keyboard when it first shows and when it is clicked
+// while another window has it, on the surface or in the field.
+TEST_F(BarInteractionTest, FirstShowAndAClickGiveTheQueryFieldTheKeyboard)
+{
+    CLumoraDlg bar;
+    Show(bar);
+    QTRY_VERIFY_WITH_TIMEOUT(bar.isActiveWindow(), 2000);
+    EXPECT_EQ(QApplication::focusWidget(), bar.QueryField());
+
+    for (const QPoint& click : {kSurface, bar.Layout().editRect.center()}) {
+        SCOPED_TRACE(click.x());
+        QWidget other;
+        other.resize(100, 100);
+        other.move(300, 300);
+        other.show();
+        other.activateWindow();
+        QTRY_VERIFY_WITH_TIMEOUT(other.isActiveWindow(), 2000);
+        ASSERT_FALSE(bar.isActiveWindow());
+
+        if (bar.Layout().editRect.contains(click)) {
+            QTest::mouseClick(bar.QueryField(), Qt::LeftButton, {}, bar.QueryField()->mapFrom(&bar, click));
+        } else {
+            QTest::mouseClick(&bar, Qt::LeftButton, {}, click);
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(bar.isActiveWindow(), 2000);
+        EXPECT_EQ(QApplication::focusWidget(), bar.QueryField());
+    }
+}
+
 // ---- dragging -------------------------------------------------------------------
 
 TEST_F(BarInteractionTest, DragMovesSidewaysOnlyAndNeverHides)

@@ -1,5 +1,6 @@
 #include "common/AddressRecorder.h"
 #include "common/ScopedEnv.h"
+#include "platform/Activation.h"
 #include "platform/DialogUnits.h"
 #include "platform/DisplayCheck.h"
 
@@ -84,6 +85,32 @@ TEST(DisplayCheckTest, NamesAMissingOrUnreachableDisplay)
         ScopedEnv platform("QT_QPA_PLATFORM", "offscreen");
         ScopedEnv display("DISPLAY", std::nullopt);
         EXPECT_EQ(DisplayProblem(), "");
+    }
+}
+
+// A launcher's activation token becomes the X11 startup id, once; an id the
+// launcher gave, and platforms other than xcb, are left alone.
+TEST(ActivationTest, TheActivationTokenServesAsTheStartupId)
+{
+    struct Case {
+        std::optional<std::string> platform, token, startupId;
+        std::optional<std::string> expectedStartupId, expectedToken;
+    };
+    const Case cases[] = {
+        {"xcb", "tok1", std::nullopt, "tok1", std::nullopt},
+        {std::nullopt, "tok2", "", "tok2", std::nullopt},
+        {"xcb", "tok3", "launcher-id", "launcher-id", std::nullopt},
+        {"xcb", std::nullopt, std::nullopt, std::nullopt, std::nullopt},
+        {"wayland", "tok4", std::nullopt, std::nullopt, "tok4"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.token.value_or("(no token)"));
+        ScopedEnv platform("QT_QPA_PLATFORM", c.platform);
+        ScopedEnv token("XDG_ACTIVATION_TOKEN", c.token);
+        ScopedEnv startupId("DESKTOP_STARTUP_ID", c.startupId);
+        AdoptActivationToken();
+        EXPECT_EQ(Env("DESKTOP_STARTUP_ID"), c.expectedStartupId);
+        EXPECT_EQ(Env("XDG_ACTIVATION_TOKEN"), c.expectedToken);
     }
 }
 

@@ -27,6 +27,9 @@ OPENBOX_PID=""
 LUMORA_PID=""
 LUMORA_WIN=""
 E2E_WATCHDOG_PID=""
+# Further processes a test started (compositors, their buses), stopped
+# after the bar, last started first.
+E2E_OWN_PIDS=()
 
 # The test's own stderr, kept apart so that failures raised inside a polled
 # condition (whose output is discarded) are still seen.
@@ -112,6 +115,10 @@ _e2e_cleanup() {
         _dump_log "Xvfb log" "$E2E_TMP/xvfb.log"
     fi
     _stop_pid "$LUMORA_PID"
+    local i
+    for ((i = ${#E2E_OWN_PIDS[@]} - 1; i >= 0; i--)); do
+        _stop_pid "${E2E_OWN_PIDS[i]}"
+    done
     _stop_pid "$OPENBOX_PID"
     _stop_pid "$XVFB_PID"
     if [[ -n $E2E_WATCHDOG_PID ]]; then
@@ -125,6 +132,12 @@ _e2e_cleanup() {
 # Remembers a started process for the watchdog.
 _e2e_track() {
     echo "$1" >>"$E2E_TMP/pids"
+}
+
+# e2e_own <pid>: a process the test started that the cleanup must stop.
+e2e_own() {
+    E2E_OWN_PIDS+=("$1")
+    _e2e_track "$1"
 }
 
 # If the test shell is killed outright (a ctest timeout sends SIGKILL), no
