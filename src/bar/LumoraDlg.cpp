@@ -76,6 +76,7 @@ void CLumoraDlg::OnInitDialog()
     RemoveLeftoverTempFiles();
     LoadSettingsOrDefaults();
     LoadCatalogOrBuiltIn();
+    LoadIniOrDefaults();
 
     // Moving before the dialog is shown also keeps QDialog from centring it.
     m_barLeft = m_settings.barLeft;
@@ -95,6 +96,7 @@ void CLumoraDlg::OnInitDialog()
     OnCommand(kFirstTransparencyCommand + m_settings.transparency);
     OnCommand(kFirstButtonViewCommand + m_settings.buttonView);
     StartTimers();
+    GrabStoredHotkey();
 }
 
 SBarLayout CLumoraDlg::Layout() const
