@@ -132,7 +132,11 @@ void CLumoraDlg::OnTimer(int id)
     if (id == TIMER_SHOW_POLL || id == TIMER_HIDE_POLL) {
         m_windowRect = BarRect();
         // The whole window rectangle counts, also the part above the screen.
-        const bool inside = m_windowRect.contains(QCursor::pos());
+        // A leave counts for more than the query (see m_pointerLeft), except
+        // while a popup or a dialog holds the pointer: the bar got its leave
+        // when that opened, and hears of the pointer again only when it closes.
+        const bool left = m_pointerLeft && !InputHeldElsewhere(this);
+        const bool inside = !left && m_windowRect.contains(QCursor::pos());
         // A summoned bar waits for the user, wherever the pointer is.
         const bool heldDown = m_summoned && !inside;
         if (inside != m_shown && !m_dragging && !heldDown) ShowBar(inside);
@@ -276,6 +280,7 @@ void CLumoraDlg::OnHelp()
 
 void CLumoraDlg::mouseMoveEvent(QMouseEvent* event)
 {
+    m_pointerLeft = false;
     OnMouseMove(event->position().toPoint(), event->globalPosition().toPoint());
     QDialog::mouseMoveEvent(event);
 }
@@ -304,6 +309,7 @@ void CLumoraDlg::mouseDoubleClickEvent(QMouseEvent* event)
 
 void CLumoraDlg::enterEvent(QEnterEvent* event)
 {
+    m_pointerLeft = false;
     OnSummonCrossing(true);
     WakePolls();
     QDialog::enterEvent(event);
@@ -311,6 +317,7 @@ void CLumoraDlg::enterEvent(QEnterEvent* event)
 
 void CLumoraDlg::leaveEvent(QEvent* event)
 {
+    m_pointerLeft = true;
     OnSummonCrossing(false);
     WakePolls();
     QDialog::leaveEvent(event);

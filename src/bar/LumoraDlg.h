@@ -211,7 +211,11 @@ private:
     bool m_dragging = false;     // left button went down on the bar surface
     bool m_shown = true;         // at the shown position, not retracted
     bool m_hoverEngine = false;  // cursor over the engine-name box
-    QPoint m_dragOrigin;         // client point of the button-down
+    // The pointer left the bar and has neither come back nor moved over it
+    // since. XWayland keeps answering a pointer query with the last point it
+    // had over an X window, so after a leave the answer cannot be trusted.
+    bool m_pointerLeft = false;
+    QPoint m_dragOrigin;  // client point of the button-down
     // The bar's x as the bar itself last set it (start-up, a drag) or the
     // pin found it; every vertical move keeps it.
     int m_barLeft = 0;

@@ -433,6 +433,56 @@ TEST_F(BarInteractionTest, DoubleClickSwitchesAutoHide)
     EXPECT_FALSE(bar.IsDragging());
 }
 
+// ---- the pointer leaving ------------------------------------------------------
+
+// Where the window system keeps answering the pointer query with the last
+// point over the bar, a leave decides: the bar retracts after the poll
+// period; an enter or a move over it brings back the query's word; a drag
+// keeps the bar down.
+TEST_F(BarInteractionTest, ALeaveRetractsTheBarWhileTheQueryStillAnswersInside)
+{
+    const auto leave = [](CLumoraDlg& bar) {
+        QEvent event(QEvent::Leave);
+        QApplication::sendEvent(&bar, &event);
+    };
+    {
+        CLumoraDlg bar;
+        Show(bar);
+        QCursor::setPos(bar.mapToGlobal(kSurface));  // stays there: the stale answer
+        QTest::mouseMove(&bar, kSurface);
+        leave(bar);
+        QTRY_COMPARE_WITH_TIMEOUT(bar.y(), kHiddenTop, 2000);
+        EXPECT_FALSE(bar.IsShown());
+    }
+    for (const bool byEnter : {true, false}) {
+        SCOPED_TRACE(byEnter ? "enter" : "move");
+        CLumoraDlg bar;
+        Show(bar);
+        QCursor::setPos(bar.mapToGlobal(kSurface));
+        leave(bar);
+        if (byEnter) {
+            QEnterEvent enter(kSurface, kSurface, bar.mapToGlobal(kSurface));
+            QApplication::sendEvent(&bar, &enter);
+        } else {
+            // Somewhere new: a move to where the pointer already was is no move.
+            QTest::mouseMove(&bar, kSurface + QPoint(7, 1));
+        }
+        bar.OnTimer(CLumoraDlg::TIMER_HIDE_POLL);
+        EXPECT_EQ(bar.y(), -2);
+        EXPECT_TRUE(bar.IsShown());
+    }
+    {
+        CLumoraDlg bar;
+        Show(bar);
+        QCursor::setPos(bar.mapToGlobal(kSurface));
+        QTest::mousePress(&bar, Qt::LeftButton, {}, kSurface);
+        leave(bar);
+        bar.OnTimer(CLumoraDlg::TIMER_HIDE_POLL);
+        EXPECT_EQ(bar.y(), -2);
+        QTest::mouseRelease(&bar, Qt::LeftButton, {}, kSurface);
+    }
+}
+
 // ---- the keyboard ------------------------------------------------------------
 
 // The bar asks for the keyboard when it first shows and when it is clicked
