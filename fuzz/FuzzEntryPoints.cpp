@@ -4,10 +4,13 @@
 #include "import/OpenSearch.h"
 #include "import/Templates.h"
 #include "store/CatalogFile.h"
+#include "store/IniFile.h"
 #include "store/Settings.h"
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <string_view>
 
 namespace {
 
@@ -75,6 +78,24 @@ void FuzzSettings(const std::uint8_t* data, std::size_t size)
     SSettings again;
     Require(ParseSettings(image.data(), image.size(), again, desktop, bar), "repaired image reads");
     Require(again == s, "repair is stable");
+}
+
+void FuzzIni(const std::uint8_t* data, std::size_t size)
+{
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    CIniFile file;
+    if (!file.Parse(text)) {
+        Require(file.Entries().empty(), "a damaged file leaves no entries");
+        return;
+    }
+    // What is written reads back to the same entries and writes the same
+    // text again; setting a value never breaks that.
+    file.Set("General", "hotkey", text.substr(0, 40));
+    const std::string written = file.Text();
+    CIniFile again;
+    Require(again.Parse(written), "written file reads back");
+    Require(again.Entries() == file.Entries(), "ini round trip keeps the entries");
+    Require(again.Text() == written, "ini text is stable");
 }
 
 namespace {

@@ -23,6 +23,7 @@ int main(int argc, char** argv)
                                                  std::istreambuf_iterator<char>());
             FuzzCatalog(data.data(), data.size());
             FuzzSettings(data.data(), data.size());
+            FuzzIni(data.data(), data.size());
             FuzzMozLz4(data.data(), data.size());
             FuzzOpenSearch(data.data(), data.size());
             ++files;

@@ -79,6 +79,7 @@ void CLumoraDlg::OnCommand(int id)
     case ECommand::AutoHide: ToggleAutoHide(); break;
     case ECommand::Catalog: RunCatalogDialog(); break;
     case ECommand::Font: ChooseQueryFont(); break;
+    case ECommand::Hotkey: RunHotkeyDialog(); break;
     case ECommand::Close: SaveAndClose(); break;
     case ECommand::Unknown: break;
     }
@@ -131,14 +132,19 @@ void CLumoraDlg::ChooseEngine(int k)
 }
 
 // The dialog works on its own copy of the engine list; only OK hands it back.
-// The current engine and its stored position stay as they are: the engine
-// menu has no mark until the next choice.
+// A sort, a move or a delete shifts the engines' menu positions, so the stored
+// position follows the current engine to wherever it now is: the mark, the
+// bar and the next start then name the same engine. When it has no menu
+// entry any more, the bar keeps it until the next choice and the menu shows
+// no mark.
 void CLumoraDlg::RunCatalogDialog()
 {
     CCatalogDlg catalog(m_engines, this);
     if (catalog.exec() != QDialog::Accepted) return;
     m_engines.CopyFrom(catalog.WorkingList());
-    m_engineMarked = false;
+    const int position = MenuPositionOf(m_engines, m_current);
+    m_engineMarked = position >= 0;
+    if (m_engineMarked) m_settings.engineIndex = position;
     if (m_engineMenu) BuildEngineMenu();
 }
 

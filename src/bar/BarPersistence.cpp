@@ -6,6 +6,7 @@
 #include "store/AtomicFile.h"
 #include "store/CatalogFile.h"
 #include "store/DataFolder.h"
+#include "store/IniFile.h"
 
 // Saves killed half-way (the process ended between writing the temporary
 // file and renaming it) leave the temporary behind; nothing else would ever
@@ -14,6 +15,7 @@ void CLumoraDlg::RemoveLeftoverTempFiles()
 {
     RemoveInterruptedSaves(GetAppDataPath(kSettingsSuffix));
     RemoveInterruptedSaves(GetAppDataPath(kCatalogSuffix));
+    RemoveInterruptedSaves(GetAppDataPath(kIniSuffix));
 }
 
 // A settings file that is missing, short or unreadable gives the defaults,
@@ -40,5 +42,6 @@ void CLumoraDlg::SaveAndClose()
     m_settings.barLeft = m_windowRect.left();
     SaveSettings(GetAppDataPath(kSettingsSuffix), m_settings);
     SaveCatalog(GetAppDataPath(kCatalogSuffix), m_engines);
+    SaveIniSettings(GetAppDataPath(kIniSuffix), m_iniFile, m_ini);
     accept();
 }

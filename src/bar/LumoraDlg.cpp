@@ -73,6 +73,7 @@ void CLumoraDlg::OnInitDialog()
     RemoveLeftoverTempFiles();
     LoadSettingsOrDefaults();
     LoadCatalogOrBuiltIn();
+    LoadIniOrDefaults();
 
     // Moving before the dialog is shown also keeps QDialog from centring it.
     m_barLeft = m_settings.barLeft;
@@ -92,6 +93,7 @@ void CLumoraDlg::OnInitDialog()
     OnCommand(kFirstTransparencyCommand + m_settings.transparency);
     OnCommand(kFirstButtonViewCommand + m_settings.buttonView);
     StartTimers();
+    GrabStoredHotkey();
 }
 
 SBarLayout CLumoraDlg::Layout() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/EngineList.h"
+#include "store/IniFile.h"
 #include "store/SSearch.h"
 #include "store/Settings.h"
 
@@ -18,6 +19,7 @@
 class CCommandMenu;
 class CCursorBlinkPause;
 class CEngineMenu;
+class CGlobalHotkey;
 class COptionsMenu;
 class QLineEdit;
 
@@ -85,6 +87,9 @@ public:
 
     // ---- What the bar shows and holds ---------------------------------------
     const SSettings& Settings() const { return m_settings; }
+    // What lumora.ini keeps (the hotkey).
+    const SIniSettings& IniSettings() const { return m_ini; }
+    CGlobalHotkey* Hotkey() const { return m_hotkey; }
     const CEngineList& Engines() const { return m_engines; }
     const SSearch& Current() const { return m_current; }
     bool IsShown() const { return m_shown; }
@@ -149,6 +154,12 @@ private:
     void RunCatalogDialog();
     void RunAboutBox();
     void ChooseQueryFont();
+
+    // The hotkey (BarHotkey.cpp): the stored one grabbed at start-up, and
+    // the Hotkey dialog.
+    void LoadIniOrDefaults();
+    void GrabStoredHotkey();
+    void RunHotkeyDialog();
 
     // Mouse, timers and auto hide (BarMouse.cpp).
     void ToggleAutoHide();
@@ -229,6 +240,9 @@ private:
     QLineEdit* m_query = nullptr;  // owned by the dialog as its child
 
     SSettings m_settings;
+    SIniSettings m_ini;
+    CIniFile m_iniFile;  // the rest of lumora.ini, written back as read
+    CGlobalHotkey* m_hotkey = nullptr;
     SSearch m_current;
     CEngineList m_engines;
 

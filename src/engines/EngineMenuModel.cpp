@@ -19,3 +19,18 @@ SSearch EngineAtMenuPosition(const CEngineList& engines, int k)
     }
     return NullSearch();
 }
+
+int MenuPositionOf(const CEngineList& engines, const SSearch& engine)
+{
+    int k = 0;
+    for (const SSearch& candidate : engines) {
+        if (!candidate.selected) continue;
+        if (k == kMaxEngineEntries) break;
+        if (candidate.name == engine.name && candidate.url == engine.url &&
+            candidate.abbreviation == engine.abbreviation) {
+            return k;
+        }
+        ++k;
+    }
+    return -1;
+}

@@ -13,3 +13,8 @@ std::vector<std::string> EngineMenuTexts(const CEngineList& engines);
 
 // The k-th selected engine (from 0), or the null record.
 SSearch EngineAtMenuPosition(const CEngineList& engines, int k);
+
+// The menu position of the first selected engine with the same name, address
+// and abbreviation as `engine` (group, flag and extra may differ), or -1 when
+// no such engine has an entry in the menu.
+int MenuPositionOf(const CEngineList& engines, const SSearch& engine);

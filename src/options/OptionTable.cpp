@@ -70,6 +70,7 @@ constexpr SMenuRow kOptionsMenu[] = {
     Choice("Go", kButtonViewOption, 5),
     EndSubmenu,
     Entry("Font...", kFontCommand),
+    Entry("Hotkey...", kHotkeyCommand),
     Entry("Catalog...", kCatalogCommand),
     Separator,
     Submenu("Help"),

@@ -28,6 +28,7 @@ enum class ECommand {
     AutoHide,      // switches auto hide
     Catalog,
     Font,
+    Hotkey,
     Close,
 };
 
@@ -83,7 +84,7 @@ struct SPlainCommand {
 inline constexpr SPlainCommand kPlainCommands[] = {
     {ECommand::EditCatalog, 351}, {ECommand::HelpTopics, 360}, {ECommand::CheckUpdate, 361},  {ECommand::HomePage, 362},
     {ECommand::ContactForm, 363}, {ECommand::About, 364},      {ECommand::RandomScheme, 380}, {ECommand::Catalog, 451},
-    {ECommand::Font, 452},        {ECommand::Close, 453},
+    {ECommand::Font, 452},        {ECommand::Close, 453},      {ECommand::Hotkey, 454},
 };
 
 constexpr int CommandId(ECommand command)
@@ -120,6 +121,7 @@ inline constexpr int kAutoHideCommand = kAutoHideOption.firstCommand;
 inline constexpr int kCatalogCommand = CommandId(ECommand::Catalog);
 inline constexpr int kFontCommand = CommandId(ECommand::Font);
 inline constexpr int kCloseCommand = CommandId(ECommand::Close);
+inline constexpr int kHotkeyCommand = CommandId(ECommand::Hotkey);
 
 // A decoded command id; `option` is set for commands of an option.
 struct SCommand {

@@ -10,6 +10,7 @@
 #include "dialogs/DialogTestKit.h"
 #include "dialogs/EditSearch.h"
 #include "dialogs/ImportDlg.h"
+#include "engines/EngineMenuModel.h"
 #include "import/ImportFixtures.h"
 #include "menus/EngineMenu.h"
 #include "menus/MenuProbe.h"
@@ -143,9 +144,118 @@ TEST_F(BarDialogsTest, CatalogOkKeepsTheOrderTheDialogLeft)
     bar.OnCommand(kCatalogCommand);
 
     EXPECT_EQ(bar.Engines().At(0).name, "About");
-    // The menu follows the new order: "Amazon" is now the first selected engine.
+    // The menu follows the new order: "Amazon" is now the first selected
+    // engine, and the mark has gone with Google to its new place.
     EXPECT_EQ(Describe(bar.EngineMenu()).front(), "Amazon [a] #300 radio");
-    EXPECT_TRUE(Marks(bar.EngineMenu()).empty());
+    EXPECT_EQ(Marks(bar.EngineMenu()), std::vector<int>{kFirstEngineCommand + 3});
+}
+
+// After OK the stored position follows the current engine, so the menu's
+// mark, the bar and the next start all name it; when it has no entry any
+// more, everything stays as it was and the menu has no mark.
+TEST_F(BarDialogsTest, CatalogOkKeepsTheCurrentEngineWhereverItMoved)
+{
+    const auto selectRow = [](CCatalogDlg& d, int row) { d.ListView()->setCurrentIndex(d.Model()->index(row, 0)); };
+    const struct {
+        const char* what;
+        std::function<void(CCatalogDlg&)> change;
+        int position;  // of Google Shopping afterwards, -1 for none
+    } cases[] = {
+        {"sort by name", [](CCatalogDlg& d) { d.Sort(0); }, 6},
+        {"moved to the top",
+         [&](CCatalogDlg& d) {
+             selectRow(d, 4);
+             for (int i = 0; i < 4; ++i) d.OnMoveUp();
+         },
+         0},
+        {"moved past an unselected engine",
+         [&](CCatalogDlg& d) {
+             selectRow(d, 4);
+             d.OnMoveUp();
+         },
+         2},
+        {"moved past a selected engine",
+         [&](CCatalogDlg& d) {
+             selectRow(d, 4);
+             d.OnMoveDown();
+         },
+         3},
+        {"another engine deleted",
+         [&](CCatalogDlg& d) {
+             selectRow(d, 0);
+             d.OnDelete();
+         },
+         1},
+        {"deleted",
+         [&](CCatalogDlg& d) {
+             selectRow(d, 4);
+             d.OnDelete();
+         },
+         -1},
+        {"unticked",
+         [](CCatalogDlg& d) { d.Model()->setData(d.Model()->index(4, 0), Qt::Unchecked, Qt::CheckStateRole); }, -1},
+        {"an engine above it ticked through the filter",
+         [](CCatalogDlg& d) {
+             d.FilterField()->setText(QStringLiteral("google map"));
+             d.Model()->setData(d.Model()->index(0, 0), Qt::Checked, Qt::CheckStateRole);
+         },
+         3},
+        {"renamed",
+         [&](CCatalogDlg& d) {
+             selectRow(d, 4);
+             OnNextDialog<CEditSearch>(
+                 [](CEditSearch* edit) {
+                     edit->findChild<QLineEdit*>(QStringLiteral("nameEdit"))->setText(QStringLiteral("Froogle"));
+                     edit->findChild<QPushButton*>(QStringLiteral("okButton"))->click();
+                 },
+                 &d);
+             d.OnEdit();
+         },
+         -1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        CLumoraDlg bar;
+        bar.OnCommand(kFirstEngineCommand + 2);  // Google Shopping
+        ASSERT_EQ(bar.Current().name, "Google Shopping");
+        OnNextDialog<CCatalogDlg>(
+            [&](CCatalogDlg* catalog) {
+                c.change(*catalog);
+                catalog->OnOk();
+            },
+            &bar);
+        bar.OnCommand(kCatalogCommand);
+
+        EXPECT_EQ(bar.Current().name, "Google Shopping");
+        if (c.position < 0) {
+            EXPECT_EQ(bar.Settings().engineIndex, 2);
+            EXPECT_TRUE(Marks(bar.EngineMenu()).empty());
+        } else {
+            EXPECT_EQ(bar.Settings().engineIndex, c.position);
+            EXPECT_EQ(Marks(bar.EngineMenu()), std::vector<int>{kFirstEngineCommand + c.position});
+            EXPECT_EQ(EngineAtMenuPosition(bar.Engines(), c.position), bar.Current());
+        }
+    }
+}
+
+TEST_F(BarDialogsTest, AfterASortTheNextStartComesBackOnTheSameEngine)
+{
+    {
+        CLumoraDlg bar;
+        bar.OnCommand(kFirstEngineCommand + 2);
+        OnNextDialog<CCatalogDlg>(
+            [&](CCatalogDlg* catalog) {
+                catalog->Sort(0);
+                catalog->OnOk();
+            },
+            &bar);
+        bar.OnCommand(kCatalogCommand);
+        bar.OnCommand(kCloseCommand);
+    }
+    CLumoraDlg next;
+    EXPECT_EQ(next.Current().name, "Google Shopping");
+    EXPECT_EQ(next.Settings().engineIndex, 6);
+    EXPECT_EQ(Marks(next.EngineMenu()), std::vector<int>{kFirstEngineCommand + 6});
 }
 
 // What the about box shows is checked with the dialog itself.

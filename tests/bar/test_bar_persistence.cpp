@@ -108,7 +108,7 @@ TEST_F(BarPersistenceTest, StartRemovesWhatInterruptedSavesLeftBehind)
     const Bytes catalog = ReadBytes(CatalogFile());
     const Bytes junk(1000, 0x55);
     for (const char* name : {".data1.lmr.Ab12Cd", ".catalog.lmr.x9Y8z7", ".catalog.lmr.000000", ".catalog.lmr.keep",
-                             "my-notes.txt", ".other.lmr.Ab12Cd"})
+                             "my-notes.txt", ".other.lmr.Ab12Cd", ".lumora.ini.Qw12Er"})
         WriteBytes(folder / name, junk);
 
     CLumoraDlg bar;
@@ -116,7 +116,7 @@ TEST_F(BarPersistenceTest, StartRemovesWhatInterruptedSavesLeftBehind)
     for (const auto& entry : fs::directory_iterator(folder)) left.push_back(entry.path().filename().string());
     std::sort(left.begin(), left.end());
     EXPECT_EQ(left, (std::vector<std::string>{".catalog.lmr.keep", ".other.lmr.Ab12Cd", "catalog.lmr", "data1.lmr",
-                                              "my-notes.txt"}));
+                                              "lumora.ini", "my-notes.txt"}));
     EXPECT_EQ(ReadBytes(SettingsFile()), settings);
     EXPECT_EQ(ReadBytes(CatalogFile()), catalog);
 }
@@ -262,8 +262,8 @@ TEST_F(BarPersistenceTest, FailedSaveStillEndsTheBarAndKeepsTheOldFiles)
         EXPECT_EQ(result, QDialog::Accepted);
         EXPECT_EQ(ReadBytes(SettingsFile()), oldSettings);
         EXPECT_EQ(ReadBytes(CatalogFile()), oldCatalog);
-        // No temporary file left behind either.
-        EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 2);
+        // No temporary file left behind either: the two data files and lumora.ini.
+        EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 3);
     }
 }
 

@@ -7,6 +7,7 @@
 #   record <sel> <abbr> <group> <name> <url>   one catalogue record
 #   settings_file <barLeft> <autoHide>         the default settings record
 #                                              with that x and auto hide
+#   catalog_records <file>    "<selected> <name>" per record of a catalogue
 
 byte() {
     # shellcheck disable=SC2059
@@ -61,4 +62,32 @@ write_settings() {
     local size
     size=$(stat -c %s "$E2E_TMP/config/Lumora/data1.lmr")
     ((size == 308)) || fail "hand-made data1.lmr is $size bytes, expected 308"
+}
+
+# catalog_records <file>: one line per record of a catalogue file,
+# "<selected> <name>", in file order; the count goes first as "count <n>".
+catalog_records() {
+    local -a b
+    read -r -a b <<<"$(od -An -v -tu1 "$1" | tr -s ' \n' '  ')"
+    local at=4 n i field len
+    n=$((b[0] | b[1] << 8 | b[2] << 16 | b[3] << 24))
+    echo "count $n"
+    for ((i = 0; i < n; i++)); do
+        local selected=${b[at]} name=""
+        at=$((at + 5))
+        for field in abbreviation group name url; do
+            len=${b[at]}
+            at=$((at + 1))
+            if ((len == 255)); then
+                len=$((b[at] | b[at + 1] << 8))
+                at=$((at + 2))
+            fi
+            if [[ $field == name ]]; then
+                local k
+                for ((k = 0; k < len; k++)); do name+=$(printf "\\x$(printf %02x "${b[at + k]}")"); done
+            fi
+            at=$((at + len))
+        done
+        echo "$selected $name"
+    done
 }

@@ -44,7 +44,8 @@ for sig in TERM HUP INT; do
     ((left == BAR_FIRST_X)) || fail "SIG$sig: stored barLeft is $left, expected $BAR_FIRST_X"
     count=$(int32_at "$data/catalog.lmr" 0)
     ((count == 79)) || fail "SIG$sig: catalog.lmr holds $count engines, expected 79"
-    leftovers=$(find "$data" -mindepth 1 ! -name data1.lmr ! -name catalog.lmr)
+    [[ -f $data/lumora.ini ]] || fail "SIG$sig: lumora.ini was not written"
+    leftovers=$(find "$data" -mindepth 1 ! -name data1.lmr ! -name catalog.lmr ! -name lumora.ini)
     [[ -z $leftovers ]] || fail "SIG$sig: stray files in the data folder: $leftovers"
 done
 note "ok"

@@ -76,3 +76,39 @@ TEST(EngineMenuModel, NoneSelectedAndOddTexts)
     EXPECT_EQ(texts[1], "Q&A [qa]");  // the menu, not the model, deals with '&'
     EXPECT_EQ(EngineAtMenuPosition(list, 1), qa);
 }
+
+TEST(EngineMenuModel, MenuPositionOfTheSameEngine)
+{
+    CEngineList list;
+    BuildDefaultCatalog(list);
+    SSearch amazon = list.At(37);
+    EXPECT_EQ(MenuPositionOf(list, amazon), 7);
+    amazon.group = "Elsewhere";
+    amazon.extra = 5;
+    EXPECT_EQ(MenuPositionOf(list, amazon), 7);  // group, flag and extra do not count
+
+    const struct {
+        const char* what;
+        void (*change)(SSearch&);
+    } differences[] = {
+        {"name", [](SSearch& s) { s.name += " "; }},
+        {"address", [](SSearch& s) { s.url += "&x"; }},
+        {"abbreviation", [](SSearch& s) { s.abbreviation = "A"; }},
+    };
+    for (const auto& d : differences) {
+        SCOPED_TRACE(d.what);
+        SSearch other = list.At(37);
+        d.change(other);
+        EXPECT_EQ(MenuPositionOf(list, other), -1);
+    }
+
+    // Not selected, or past the menu's last entry: no position.
+    EXPECT_EQ(MenuPositionOf(list, list.At(2)), -1);
+    CEngineList many;
+    for (int i = 0; i < 60; ++i) many.Append(Selected(std::to_string(i)));
+    EXPECT_EQ(MenuPositionOf(many, many.At(50)), 50);
+    EXPECT_EQ(MenuPositionOf(many, many.At(51)), -1);
+    // Twins: the first one wins.
+    many.Append(many.At(3));
+    EXPECT_EQ(MenuPositionOf(many, many.At(60)), 3);
+}

@@ -25,7 +25,7 @@ TEST(OptionTable, EveryIdDecodesToItsCommandAndValue)
         {390, ECommand::Transparency, 0}, {399, ECommand::Transparency, 9},  {400, ECommand::Rounding, 0},
         {404, ECommand::Rounding, 4},     {420, ECommand::ButtonView, 0},    {425, ECommand::ButtonView, 5},
         {450, ECommand::AutoHide, 0},     {451, ECommand::Catalog, 0},       {452, ECommand::Font, 0},
-        {453, ECommand::Close, 0},
+        {453, ECommand::Close, 0},        {454, ECommand::Hotkey, 0},
     };
     for (const Case& c : cases) {
         const SCommand decoded = DecodeCommand(c.id);

@@ -1,0 +1,69 @@
+#include "dialogs/HotkeyDlg.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QKeySequenceEdit>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+CHotkeyDlg::CHotkeyDlg(const QKeySequence& current, TryHotkey tryHotkey, QWidget* parent)
+    : QDialog(parent),
+      m_tryHotkey(std::move(tryHotkey)),
+      m_chosen(current)
+{
+    setWindowTitle(QStringLiteral("Hotkey"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(QStringLiteral("Keys that bring the bar down from anywhere:"), this));
+
+    auto* row = new QHBoxLayout;
+    m_field = new QKeySequenceEdit(current, this);
+    row->addWidget(m_field, 1);
+    auto* none = new QPushButton(QStringLiteral("None"), this);
+    // A press on "None" must not end in the field as the new hotkey.
+    none->setAutoDefault(false);
+    row->addWidget(none);
+    layout->addLayout(row);
+
+    m_warning = new QLabel(this);
+    m_warning->setWordWrap(true);
+    m_warning->setVisible(false);
+    QPalette warningColors = m_warning->palette();
+    warningColors.setColor(QPalette::WindowText, QColor(0xb0, 0, 0));
+    m_warning->setPalette(warningColors);
+    layout->addWidget(m_warning);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    layout->addWidget(buttons);
+
+    connect(none, &QPushButton::clicked, m_field, &QKeySequenceEdit::clear);
+    connect(m_field, &QKeySequenceEdit::editingFinished, this, &CHotkeyDlg::KeepFirstCombination);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CHotkeyDlg::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CHotkeyDlg::reject);
+}
+
+QString CHotkeyDlg::Warning() const
+{
+    return m_warning->isHidden() ? QString() : m_warning->text();
+}
+
+// The field takes up to four combinations; a hotkey is one.
+void CHotkeyDlg::KeepFirstCombination()
+{
+    const QKeySequence sequence = m_field->keySequence();
+    if (sequence.count() > 1) m_field->setKeySequence(QKeySequence(sequence[0]));
+}
+
+void CHotkeyDlg::accept()
+{
+    KeepFirstCombination();
+    const QKeySequence wanted = m_field->keySequence();
+    const QString warning = m_tryHotkey ? m_tryHotkey(wanted) : QString();
+    if (!warning.isEmpty()) {
+        m_warning->setText(warning);
+        m_warning->setVisible(true);
+        return;
+    }
+    m_chosen = wanted;
+    QDialog::accept();
+}
