@@ -78,8 +78,7 @@ public:
 
     void Key(xcb_keycode_t code, bool press)
     {
-        xcb_test_fake_input(m_conn, press ? XCB_KEY_PRESS : XCB_KEY_RELEASE, code, XCB_CURRENT_TIME, XCB_NONE, 0, 0,
-                            0);
+        xcb_test_fake_input(m_conn, press ? XCB_KEY_PRESS : XCB_KEY_RELEASE, code, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
     }
     void Flush() { xcb_flush(m_conn); }
 

@@ -4,6 +4,7 @@
 #include "dialogs/CatalogSort.h"
 #include "dialogs/DialogSupport.h"
 #include "dialogs/EditSearch.h"
+#include "dialogs/ImportDlg.h"
 #include "dialogs/SimpleLink.h"
 #include "engines/Catalog.h"
 #include "platform/DialogUnits.h"
@@ -61,6 +62,7 @@ const std::array kContextMenu{
     SContextEntry{"Move Down", Qt::ALT | Qt::Key_Down, &CCatalogDlg::OnMoveDown, &CCatalogDlg::CanMoveDown},
     SContextEntry{nullptr, {}, nullptr, nullptr},
     SContextEntry{"Restore Built-in Engines", {}, &CCatalogDlg::OnRestoreBuiltIns, &CCatalogDlg::CanRestoreBuiltIns},
+    SContextEntry{"Import...", {}, &CCatalogDlg::OnImport, nullptr},
 };
 
 // The filter sits between the counter row and the list, which gives up the
@@ -423,6 +425,16 @@ void CCatalogDlg::keyPressEvent(QKeyEvent* event)
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+void CCatalogDlg::OnImport()
+{
+    CImportDlg import(m_working, FindImportSources(SImportPlaces::FromEnvironment()), this);
+    if (import.exec() != QDialog::Accepted) return;
+    const std::vector<SSearch> chosen = import.ChosenEngines();
+    if (chosen.empty()) return;
+    for (const SSearch& engine : chosen) m_working.Append(engine);
+    Refill(m_working.Count() - static_cast<int>(chosen.size()));
 }
 
 void CCatalogDlg::OnUncheckAll()

@@ -58,6 +58,8 @@ public:
     void OnMoveDown();
     void OnRestoreBuiltIns();
     void OnUncheckAll();
+    // Engines from other programs, through the import dialog, appended at the end.
+    void OnImport();
     void OnOk();
 
     // Whether a command can act now; its menu entry and shortcut are

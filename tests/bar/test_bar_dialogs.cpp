@@ -1,12 +1,16 @@
 // The bar's commands that open dialogs: the catalogue hands its list back only
 // on OK, and the about box opens from the Help submenu.
 #include "bar/LumoraDlg.h"
+#include "common/AddressRecorder.h"
+#include "common/ImportHome.h"
 #include "common/TempConfigHome.h"
 #include "dialogs/AboutDlg.h"
 #include "dialogs/CatalogDlg.h"
 #include "dialogs/CatalogModel.h"
 #include "dialogs/DialogTestKit.h"
 #include "dialogs/EditSearch.h"
+#include "dialogs/ImportDlg.h"
+#include "import/ImportFixtures.h"
 #include "menus/EngineMenu.h"
 #include "menus/MenuProbe.h"
 #include "options/OptionTable.h"
@@ -223,6 +227,50 @@ TEST_F(BarDialogsTest, DialogsOpenCentredOnTheScreenAndClearOfTheBar)
         EXPECT_LE(std::abs(frame.center().x() - screen.center().x()), 3);
         EXPECT_TRUE(screen.contains(frame));
     }
+}
+
+// Import inside the catalogue: the catalogue's Cancel undoes it, its OK makes
+// the imported keywords work at once.
+TEST_F(BarDialogsTest, ImportedEnginesReachTheBarOnlyThroughTheCatalogsOk)
+{
+    ImportHome home;
+    MakeSampleHome(home.Path());
+    AddressRecorder opened;
+    CLumoraDlg bar;
+    const CEngineList before = bar.Engines();
+
+    auto importAndEnd = [&](bool ok) {
+        OnNextDialog<CCatalogDlg>(
+            [&bar, ok](CCatalogDlg* catalog) {
+                OnNextDialog<CImportDlg>([](CImportDlg* import) { import->accept(); }, catalog);
+                catalog->OnImport();
+                EXPECT_EQ(catalog->WorkingList().Count(), bar.Engines().Count() + 4);
+                if (ok)
+                    catalog->OnOk();
+                else
+                    catalog->reject();
+            },
+            &bar);
+        bar.OnCommand(kCatalogCommand);
+    };
+
+    importAndEnd(false);
+    EXPECT_EQ(bar.Engines(), before);
+    bar.RunSearch("wk cats");
+    ASSERT_EQ(opened.Addresses().size(), 1u);
+    EXPECT_EQ(opened.Addresses()[0].find("wk.example.org"), std::string::npos);
+
+    importAndEnd(true);
+    ASSERT_EQ(bar.Engines().Count(), before.Count() + 4);
+    const SSearch& first = bar.Engines().At(before.Count());
+    EXPECT_EQ(first.name, "Work Wiki");
+    EXPECT_EQ(first.group, "Firefox");
+    EXPECT_FALSE(first.selected);
+    bar.RunSearch("wk cats and dogs");
+    bar.RunSearch("kb 12345");
+    ASSERT_EQ(opened.Addresses().size(), 3u);
+    EXPECT_EQ(opened.Addresses()[1], "https://wk.example.org/?q=cats+and+dogs");
+    EXPECT_EQ(opened.Addresses()[2], "https://bugs.example.org/12345");
 }
 
 }  // namespace

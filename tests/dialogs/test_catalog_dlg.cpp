@@ -305,16 +305,18 @@ TEST(CatalogDlg, DoubleClickOnACheckBoxTogglesAndDoesNotEdit)
 
 TEST(CatalogDlg, ContextMenuInItsOrderWithShortcutsAndDisabledEntries)
 {
-    const QStringList texts{QStringLiteral("Add..."),  QStringLiteral("Edit..."),
-                            QStringLiteral("Delete"),  QStringLiteral("---"),
-                            QStringLiteral("Move Up"), QStringLiteral("Move Down"),
-                            QStringLiteral("---"),     QStringLiteral("Restore Built-in Engines")};
+    const QStringList texts{QStringLiteral("Add..."),   QStringLiteral("Edit..."),
+                            QStringLiteral("Delete"),   QStringLiteral("---"),
+                            QStringLiteral("Move Up"),  QStringLiteral("Move Down"),
+                            QStringLiteral("---"),      QStringLiteral("Restore Built-in Engines"),
+                            QStringLiteral("Import...")};
     const QStringList shortcuts{QStringLiteral("Ins"),
                                 QStringLiteral("F2"),
                                 QStringLiteral("Del"),
                                 QString(),
                                 QStringLiteral("Alt+Up"),
                                 QStringLiteral("Alt+Down"),
+                                QString(),
                                 QString(),
                                 QString()};
     for (const bool withRow : {true, false}) {
@@ -345,7 +347,8 @@ TEST(CatalogDlg, ContextMenuInItsOrderWithShortcutsAndDisabledEntries)
         EXPECT_EQ(shownShortcuts, shortcuts);
         // Row 0 is selected: it can be edited, deleted and moved down, not up.
         // None of the four is a built-in engine, so there is something to restore.
-        EXPECT_EQ(enabled, (std::vector<bool>{true, withRow, withRow, false, withRow, true}));
+        // Import is always there.
+        EXPECT_EQ(enabled, (std::vector<bool>{true, withRow, withRow, false, withRow, true, true}));
     }
 }
 

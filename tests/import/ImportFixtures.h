@@ -162,3 +162,37 @@ inline std::vector<std::uint8_t> MozLz4(const std::string& json)
     out.insert(out.end(), block.begin(), block.begin() + n);
     return out;
 }
+
+// A home with one of each: a Firefox profile (two keyword bookmarks, one
+// added engine), a Google Chrome profile (a prepopulated engine, a site
+// search of the user's), a Chromium profile whose Web Data is damaged and
+// a KDE provider of the user's, the browsers' folders under `config` and
+// KDE's under `data` (by default the home's .config and .local/share).
+inline constexpr const char* kSampleFirefoxKeywordUrl = "https://wk.example.org/?q=[keyword]";
+inline constexpr const char* kSampleChromeUserUrl = "https://site.example.org/find?q=[keyword]";
+
+inline void MakeSampleHome(const fs::path& home, fs::path config = {}, fs::path data = {})
+{
+    if (config.empty()) config = home / ".config";
+    if (data.empty()) data = home / ".local/share";
+    const fs::path ff = home / ".mozilla/firefox";
+    WriteText(ff / "profiles.ini", "[Profile0]\nName=default-release\nIsRelative=1\nPath=p.default-release\n");
+    {
+        TestDb db(ff / "p.default-release/places.sqlite");
+        CreatePlacesSchema(db);
+        AddKeywordBookmark(db, 1, "wk", "https://wk.example.org/?q=%s", "Work Wiki");
+        AddKeywordBookmark(db, 2, "dup", "https://site.example.org/find?q=%s", "Site again");
+    }
+    WriteBytes(ff / "p.default-release/search.json.mozlz4",
+               MozLz4(R"({"engines":[{"_name":"Added","_loadPath":"[user]","_metaData":{"alias":"fxa"},)"
+                      R"("_urls":[{"template":"https://added.example.org/?q={searchTerms}"}]}]})"));
+    {
+        TestDb db(config / "google-chrome/Default/Web Data");
+        CreateWebDataSchema(db);
+        AddChromiumEngine(db, "Google", "google.com", "{google:baseURL}search?q={searchTerms}&{google:RLZ}", 1);
+        AddChromiumEngine(db, "Site", "si", "https://site.example.org/find?q={searchTerms}");
+    }
+    WriteText(config / "chromium/Default/Web Data", "SQLite format 3\0 damaged beyond repair");
+    WriteText(data / "kf6/searchproviders/kde.desktop",
+              "[Desktop Entry]\nName=KDE Bugs\nKeys=kb,kdebug\nQuery=https://bugs.example.org/\\\\{@}\n");
+}

@@ -1,0 +1,209 @@
+#include "dialogs/ImportDlg.h"
+
+#include "store/TextUtil.h"
+
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <set>
+
+namespace {
+
+const QString kOpenSearchRow = QStringLiteral("OpenSearch file...");
+
+QString Q(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
+
+QString ChooseOpenSearchFile(QWidget* parent)
+{
+    return QFileDialog::getOpenFileName(parent, QStringLiteral("OpenSearch file"), QString(),
+                                        QStringLiteral("OpenSearch descriptions (*.xml *.osdx);;All files (*)"));
+}
+
+}  // namespace
+
+CImportDlg::CImportDlg(const CEngineList& existing, const std::vector<SImportSource>& sources, QWidget* parent)
+    : QDialog(parent),
+      m_chooseFile(&ChooseOpenSearchFile)
+{
+    setWindowTitle(QStringLiteral("Import Engines"));
+    m_existing.CopyFrom(existing);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(QStringLiteral("Sources:"), this));
+    m_sources = new QListWidget(this);
+    m_sources->setObjectName(QStringLiteral("importSources"));
+    layout->addWidget(m_sources, 1);
+    layout->addWidget(new QLabel(QStringLiteral("Engines:"), this));
+    m_checklist = new QTreeWidget(this);
+    m_checklist->setObjectName(QStringLiteral("importChecklist"));
+    m_checklist->setRootIsDecorated(false);
+    m_checklist->setUniformRowHeights(true);
+    m_checklist->setHeaderLabels({QStringLiteral("Name"), QStringLiteral("Keyword"), QStringLiteral("Address")});
+    layout->addWidget(m_checklist, 3);
+    m_note = new QLabel(this);
+    m_note->setObjectName(QStringLiteral("importNote"));
+    m_note->setWordWrap(true);
+    layout->addWidget(m_note);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("okButton"));
+    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancelButton"));
+    layout->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    m_sources->addItem(kOpenSearchRow);
+    for (const SImportSource& source : sources)
+        AddLoaded(source, ReadImportSource(source), static_cast<int>(m_loaded.size()));
+
+    connect(m_sources, &QListWidget::currentRowChanged, this, &CImportDlg::ShowSource);
+    connect(m_sources, &QListWidget::itemClicked, this, &CImportDlg::OnSourceClicked);
+    connect(m_sources, &QListWidget::itemActivated, this, &CImportDlg::OnSourceClicked);
+    connect(m_checklist, &QTreeWidget::itemChanged, this, &CImportDlg::OnItemChanged);
+
+    resize(640, 520);
+    m_checklist->setColumnWidth(kColumnName, 220);
+    m_checklist->setColumnWidth(kColumnKeyword, 90);
+    ChooseSource(0);
+}
+
+CImportDlg::~CImportDlg() = default;
+
+void CImportDlg::AddLoaded(const SImportSource& source, SImportResult result, int row)
+{
+    SLoaded loaded;
+    loaded.source = source;
+    loaded.result = std::move(result);
+    std::set<std::string> templates;
+    for (const SSearch& s : m_existing) templates.insert(s.url);
+    for (const SImportedEngine& e : loaded.result.engines) {
+        // A template met before, in the catalogue or earlier in this source.
+        const bool already = !templates.insert(e.url).second;
+        loaded.already.push_back(already);
+        loaded.ticked.push_back(e.userMade && !already);
+    }
+    m_loaded.insert(m_loaded.begin() + row, std::move(loaded));
+    m_sources->insertItem(row, SourceText(m_loaded[static_cast<std::size_t>(row)]));
+}
+
+QString CImportDlg::SourceText(const SLoaded& loaded) const
+{
+    const QString label = Q(loaded.source.label);
+    if (!loaded.result.Readable()) return label + QStringLiteral(" \u2014 unreadable: ") + Q(loaded.result.unreadable);
+    const auto n = loaded.result.engines.size();
+    return label + QStringLiteral(" \u2014 ") + QString::number(n) +
+           (n == 1 ? QStringLiteral(" engine") : QStringLiteral(" engines"));
+}
+
+const SSearch* CImportDlg::KeywordOwner(const std::string& keyword) const
+{
+    if (keyword.empty()) return nullptr;
+    const std::string lower = ToLowerAscii(keyword);
+    for (const SSearch& s : m_existing) {
+        if (ToLowerAscii(s.abbreviation) == lower) return &s;
+    }
+    return nullptr;
+}
+
+bool CImportDlg::IsOpenSearchRow(int row) const
+{
+    return row == static_cast<int>(m_loaded.size());
+}
+
+void CImportDlg::ChooseSource(int row)
+{
+    m_sources->setCurrentRow(row);
+    ShowSource(row);
+}
+
+void CImportDlg::ShowSource(int row)
+{
+    m_filling = true;
+    m_checklist->clear();
+    m_shown = -1;
+    if (row < 0 || IsOpenSearchRow(row) || row > static_cast<int>(m_loaded.size())) {
+        m_note->setText(IsOpenSearchRow(row) ? QStringLiteral("Choose an OpenSearch description file.") : QString());
+        m_filling = false;
+        return;
+    }
+    m_shown = row;
+    const SLoaded& loaded = m_loaded[static_cast<std::size_t>(row)];
+    for (std::size_t i = 0; i < loaded.result.engines.size(); ++i) {
+        const SImportedEngine& e = loaded.result.engines[i];
+        QString name = Q(e.name);
+        if (loaded.already[i]) name += QStringLiteral(" (already there)");
+        // The first engine with an abbreviation wins a query, so a keyword the
+        // catalogue already uses would not reach the imported engine.
+        QString keyword = Q(e.keyword);
+        const SSearch* owner = KeywordOwner(e.keyword);
+        if (owner) keyword += QStringLiteral(" (in use)");
+        auto* item = new QTreeWidgetItem({name, keyword, Q(e.url)});
+        if (owner)
+            item->setToolTip(
+                kColumnKeyword,
+                QStringLiteral("\"%1\" in the catalogue has this abbreviation and comes first.").arg(Q(owner->name)));
+        // The catalogue has this one already: shown, greyed, never ticked.
+        item->setFlags(loaded.already[i] ? Qt::ItemIsSelectable
+                                         : Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+        item->setCheckState(kColumnName, loaded.ticked[i] ? Qt::Checked : Qt::Unchecked);
+        item->setToolTip(kColumnAddress, Q(e.url));
+        m_checklist->addTopLevelItem(item);
+    }
+    QString note = loaded.result.Readable() ? Q(DescribeSkipped(loaded.result))
+                                            : QStringLiteral("Unreadable: ") + Q(loaded.result.unreadable);
+    m_note->setText(note);
+    m_filling = false;
+}
+
+void CImportDlg::OnItemChanged(QTreeWidgetItem* item, int column)
+{
+    if (m_filling || m_shown < 0 || column != kColumnName) return;
+    const int i = m_checklist->indexOfTopLevelItem(item);
+    SLoaded& loaded = m_loaded[static_cast<std::size_t>(m_shown)];
+    if (i >= 0 && static_cast<std::size_t>(i) < loaded.ticked.size())
+        loaded.ticked[static_cast<std::size_t>(i)] = item->checkState(kColumnName) == Qt::Checked;
+}
+
+void CImportDlg::OnSourceClicked(QListWidgetItem* item)
+{
+    if (IsOpenSearchRow(m_sources->row(item))) OnOpenSearchFile();
+}
+
+void CImportDlg::OnOpenSearchFile()
+{
+    const QString path = m_chooseFile ? m_chooseFile(this) : QString();
+    if (path.isEmpty()) return;
+    const SImportSource source = OpenSearchSource(path.toStdString());
+    const int row = static_cast<int>(m_loaded.size());
+    AddLoaded(source, ReadImportSource(source), row);
+    ChooseSource(row);
+}
+
+std::vector<SSearch> CImportDlg::ChosenEngines() const
+{
+    std::vector<SSearch> chosen;
+    std::set<std::string> templates;
+    for (const SSearch& s : m_existing) templates.insert(s.url);
+    for (const SLoaded& loaded : m_loaded) {
+        for (std::size_t i = 0; i < loaded.result.engines.size(); ++i) {
+            const SImportedEngine& e = loaded.result.engines[i];
+            if (!loaded.ticked[i] || !templates.insert(e.url).second) continue;
+            SSearch s;
+            s.name = e.name;
+            s.url = e.url;
+            s.abbreviation = e.keyword;
+            s.group = loaded.source.group;
+            s.selected = false;
+            chosen.push_back(std::move(s));
+        }
+    }
+    return chosen;
+}
