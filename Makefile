@@ -41,8 +41,9 @@ fuzz: deps
 	@scripts/fuzz.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
 
 bench: build
-	@for b in $(BUILD_DIR)/bench/*/bench_*; do case "$$b" in */startup/*|*/idle/*) continue;; esac; [ -x "$$b" ] && "$$b"; done
+	@for b in $(BUILD_DIR)/bench/*/bench_*; do case "$$b" in */startup/*|*/idle/*|*/summon/*) continue;; esac; [ -x "$$b" ] && "$$b"; done
 	@bench/startup/run.sh $(BUILD_DIR)
+	@bench/summon/run.sh $(BUILD_DIR)
 	@bench/idle/run.sh $(BUILD_DIR)
 
 # PNGs of the bar in every colour scheme and button view, under docs/screenshots.

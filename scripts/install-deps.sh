@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev libgl-dev libxcb1-dev libxkbcommon-dev
   libgtest-dev
   clang libclang-rt-14-dev clang-format
-  libxcb-damage0-dev libxcb-shape0-dev
+  libxcb-damage0-dev libxcb-shape0-dev libxcb-xtest0-dev
   libsqlite3-dev liblz4-dev
   xvfb xauth xdotool openbox x11-utils
   kwin-wayland xwayland dbus procps

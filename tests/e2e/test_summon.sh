@@ -29,17 +29,18 @@ wait_for 3 has_focus "$other_win"
 
 summon_and_escape() {
     local how=$1
+    note "summon by $how"
     if [[ $how == hotkey ]]; then
         x xdotool key ctrl+alt+space
     else
         e2e_env timeout 10 "$LUMORA" --show || fail "$how: lumora --show exited with $?"
     fi
-    wait_top 2 "$BAR_SHOWN"
+    wait_top 5 "$BAR_SHOWN"
     wait_for 3 has_focus "$LUMORA_WIN"
     # Typing reaches the field: the selected text is replaced.
     x xdotool type --delay 20 "typed $how"
     x xdotool key Escape
-    wait_top 2 "$BAR_HIDDEN"
+    wait_top 5 "$BAR_HIDDEN"
     wait_for 3 has_focus "$other_win"
     kill -0 "$LUMORA_PID" || fail "$how: Escape ended the bar"
 }
@@ -51,16 +52,18 @@ wait_for 3 has_focus "$LUMORA_WIN"
 x xdotool key Return
 wait_for 5 record_has_lines 1
 [[ $(record_line 1) == "http://www.google.com/search?q=typed+--show" ]] || fail "searched for '$(record_line 1)'"
-wait_top 2 "$BAR_HIDDEN"
+wait_top 5 "$BAR_HIDDEN"
 
 # NumLock on: the hotkey still works.
+note "hotkey with NumLock on"
 x xdotool key Num_Lock
 x xdotool key ctrl+alt+space
-wait_top 2 "$BAR_SHOWN"
+wait_top 5 "$BAR_SHOWN"
 x xdotool key Escape Num_Lock
-wait_top 2 "$BAR_HIDDEN"
+wait_top 5 "$BAR_HIDDEN"
 
 # --- a combination another program holds ---------------------------------------
+note "hotkey held by another program"
 e2e_env timeout 10 "$LUMORA" --quit
 wait_for 5 eval '! kill -0 "$LUMORA_PID" 2>/dev/null'
 # Space with Control (4) + Mod1 (8).
@@ -77,6 +80,6 @@ wait_for 5 grep -qxF "$expected" "$E2E_TMP/lumora.err"
 # The bar works without it.
 wait_top 5 "$BAR_HIDDEN"
 e2e_env timeout 10 "$LUMORA" --show
-wait_top 2 "$BAR_SHOWN"
+wait_top 5 "$BAR_SHOWN"
 wait_for 3 has_focus "$LUMORA_WIN"
 note "ok"
