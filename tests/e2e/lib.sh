@@ -67,8 +67,13 @@ poll_for() {
 
 # wait_for <deadline-seconds> <command...>: poll_for, and at the deadline the
 # test fails naming the command.
+# Under the sanitizers (LUMORA_E2E_SLOWDOWN) every deadline stretches with the
+# binary.
 wait_for() {
-    poll_for "$@" || fail "timed out after ${1} s waiting for: ${*:2}"
+    local secs=$1 scale=${LUMORA_E2E_SLOWDOWN:-1}
+    shift
+    ((scale > 1)) && secs=$(awk -v s="$secs" -v k="$scale" 'BEGIN { print s * k }')
+    poll_for "$secs" "$@" || fail "timed out after ${secs} s waiting for: $*"
 }
 
 # Stops one process we started: TERM, up to 3 s of grace, then KILL.
