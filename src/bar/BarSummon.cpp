@@ -21,9 +21,14 @@ bool InputHeldByPopupOrDialog(const QWidget* bar)
 
 void CLumoraDlg::Summon(std::uint32_t userTime)
 {
+    // The X server's word on the focus, not Qt's: right after a focus handed
+    // back on Escape, Qt may still think the bar active.
+    const std::uint32_t focused = FocusedWindowId();
+    const bool barHasFocus = focused ? focused == internalWinId() : isActiveWindow();
     // A second summon keeps the window the first one came from.
-    if (!m_summoned && !isActiveWindow()) m_focusBeforeSummon = FocusedWindowId();
+    if (!m_summoned && !barHasFocus) m_focusBeforeSummon = focused;
     m_summoned = true;
+    m_summonActivated = barHasFocus;
     m_summonPointerSeen = BarRect().contains(QCursor::pos());
 
     if (!m_shown) ShowBar(true);
@@ -47,7 +52,14 @@ void CLumoraDlg::EndSummon(bool returnFocus)
 // or dialog.
 void CLumoraDlg::OnSummonActivationChange()
 {
-    if (!m_summoned || isActiveWindow() || InputHeldByPopupOrDialog(this)) return;
+    if (!m_summoned) return;
+    if (isActiveWindow()) {
+        m_summonActivated = true;
+        return;
+    }
+    // A deactivation still on its way from before the summon is no loss of
+    // the focus the summon asked for.
+    if (!m_summonActivated || InputHeldByPopupOrDialog(this)) return;
     if (BarRect().contains(QCursor::pos())) {
         m_summoned = false;
         return;

@@ -263,6 +263,7 @@ private:
     // over the bar since, and the window that had the focus before.
     bool m_summoned = false;
     bool m_summonPointerSeen = false;
+    bool m_summonActivated = false;  // the bar has had the focus since the summon
     std::uint32_t m_focusBeforeSummon = 0;
 
     // Stops the field's cursor blinking while nobody uses the bar.

@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <QtGui/qguiapplication_platform.h>
 
-#include <xcb/xcb.h>
+#include "platform/XcbSupport.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -21,32 +21,13 @@ std::string_view Env(const char* name)
     return value ? std::string_view(value) : std::string_view();
 }
 
-struct SFree {
-    void operator()(void* p) const { std::free(p); }
-};
-template <typename T>
-using TReply = std::unique_ptr<T, SFree>;
-
-xcb_atom_t Atom(xcb_connection_t* connection, const char* name)
-{
-    const auto cookie = xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name);
-    const TReply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(connection, cookie, nullptr));
-    return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-}
-
-xcb_window_t RootOf(xcb_connection_t* connection)
-{
-    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
-    return screen ? screen->root : xcb_window_t{XCB_WINDOW_NONE};
-}
-
 // Whether a window manager runs that takes activation requests.
 bool ManagerTakesActivation(xcb_connection_t* connection, xcb_window_t root, xcb_atom_t activeWindow)
 {
-    const xcb_atom_t supported = Atom(connection, "_NET_SUPPORTED");
+    const xcb_atom_t supported = InternAtom(connection, "_NET_SUPPORTED");
     if (supported == XCB_ATOM_NONE || activeWindow == XCB_ATOM_NONE) return false;
     const auto cookie = xcb_get_property(connection, 0, root, supported, XCB_ATOM_ATOM, 0, 4096);
-    const TReply<xcb_get_property_reply_t> reply(xcb_get_property_reply(connection, cookie, nullptr));
+    const TXcbReply<xcb_get_property_reply_t> reply(xcb_get_property_reply(connection, cookie, nullptr));
     if (!reply || reply->format != 32) return false;
     const auto* atoms = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply.get()));
     const int count = xcb_get_property_value_length(reply.get()) / 4;
@@ -65,13 +46,13 @@ std::uint32_t ServerTime()
     if (!xcb_connection_has_error(connection)) {
         const xcb_window_t window = xcb_generate_id(connection);
         const std::uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE;
-        xcb_create_window(connection, XCB_COPY_FROM_PARENT, window, RootOf(connection), -1, -1, 1, 1, 0,
+        xcb_create_window(connection, XCB_COPY_FROM_PARENT, window, RootWindow(connection), -1, -1, 1, 1, 0,
                           XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, XCB_CW_EVENT_MASK, &mask);
         // An empty append changes nothing but still reports the change.
         xcb_change_property(connection, XCB_PROP_MODE_APPEND, window, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, 8, 0, nullptr);
         xcb_flush(connection);
         while (xcb_generic_event_t* event = xcb_wait_for_event(connection)) {
-            const TReply<xcb_generic_event_t> owned(event);
+            const TXcbReply<xcb_generic_event_t> owned(event);
             if ((event->response_type & 0x7f) == XCB_PROPERTY_NOTIFY) {
                 time = reinterpret_cast<const xcb_property_notify_event_t*>(event)->time;
                 break;
@@ -85,11 +66,10 @@ std::uint32_t ServerTime()
 // Returns false where no window manager would act on the request.
 bool SendActiveWindowRequest(QWidget* window, std::uint32_t userTime)
 {
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    xcb_connection_t* connection = QtXcbConnection();
     if (!connection || !window->internalWinId()) return false;
-    const xcb_window_t root = RootOf(connection);
-    const xcb_atom_t activeWindow = Atom(connection, "_NET_ACTIVE_WINDOW");
+    const xcb_window_t root = RootWindow(connection);
+    const xcb_atom_t activeWindow = InternAtom(connection, "_NET_ACTIVE_WINDOW");
     if (!ManagerTakesActivation(connection, root, activeWindow)) return false;
 
     xcb_client_message_event_t message{};

@@ -4,7 +4,7 @@
 #include <QGuiApplication>
 #include <QtGui/qguiapplication_platform.h>
 
-#include <xcb/xcb.h>
+#include "platform/XcbSupport.h"
 
 #include <cstdlib>
 #include <optional>
@@ -35,18 +35,6 @@ std::optional<std::uint32_t> KeysymOf(int key)
         if (k.qtKey == key) return k.keysym;
     }
     return std::nullopt;
-}
-
-xcb_connection_t* Connection()
-{
-    if (QGuiApplication::platformName() != QLatin1String("xcb")) return nullptr;
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 ? x11->connection() : nullptr;
-}
-
-xcb_window_t Root(xcb_connection_t* connection)
-{
-    return xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
 }
 
 // Every keycode whose keys include `keysym`, in any column.
@@ -131,7 +119,7 @@ QString HotkeyNoKeyText(const QKeySequence& sequence)
 CGlobalHotkey::CGlobalHotkey(QObject* parent)
     : QObject(parent)
 {
-    if (Connection()) QCoreApplication::instance()->installNativeEventFilter(this);
+    if (QtXcbConnection()) QCoreApplication::instance()->installNativeEventFilter(this);
 }
 
 CGlobalHotkey::~CGlobalHotkey()
@@ -142,7 +130,7 @@ CGlobalHotkey::~CGlobalHotkey()
 
 CGlobalHotkey::EGrab CGlobalHotkey::Grab(const QKeySequence& sequence)
 {
-    xcb_connection_t* connection = Connection();
+    xcb_connection_t* connection = QtXcbConnection();
     if (sequence.isEmpty()) {
         if (m_active) Release(m_grab);
         m_active = false;
@@ -173,7 +161,7 @@ CGlobalHotkey::EGrab CGlobalHotkey::Grab(const QKeySequence& sequence)
     // All requests first, then their answers: one round trip.
     std::vector<std::pair<std::uint16_t, xcb_void_cookie_t>> requests;
     for (std::uint16_t state : LockStates(locks)) {
-        requests.emplace_back(state, xcb_grab_key_checked(connection, 1, Root(connection), grab.modifiers | state,
+        requests.emplace_back(state, xcb_grab_key_checked(connection, 1, RootWindow(connection), grab.modifiers | state,
                                                           grab.keycode, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC));
     }
     bool taken = false;
@@ -200,10 +188,10 @@ CGlobalHotkey::EGrab CGlobalHotkey::Grab(const QKeySequence& sequence)
 
 void CGlobalHotkey::Release(const SGrab& grab)
 {
-    xcb_connection_t* connection = Connection();
+    xcb_connection_t* connection = QtXcbConnection();
     if (!connection) return;
     for (std::uint16_t state : grab.lockStates)
-        xcb_ungrab_key(connection, grab.keycode, Root(connection), grab.modifiers | state);
+        xcb_ungrab_key(connection, grab.keycode, RootWindow(connection), grab.modifiers | state);
     xcb_flush(connection);
 }
 
