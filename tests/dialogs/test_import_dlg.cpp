@@ -123,7 +123,7 @@ TEST_F(ImportDlgTest, OpenSearchFilesBecomeSourcesBeforeTheLastRow)
 {
     const fs::path good = m_home.Path() / "engine.xml";
     WriteText(good,
-              "<OpenSearchDescription xmlns=\"http://a9.com/-/spec/opensearch/1.1/\"><ShortName>Docs</ShortName>"
+              "<OpenSearchDescription xmlns=\"urn:opensearch:1.1\"><ShortName>Docs</ShortName>"
               "<Url type=\"text/html\" template=\"https://docs.example.org/?q={searchTerms}&amp;p={startPage?}\"/>"
               "</OpenSearchDescription>");
     const fs::path post = m_home.Path() / "post.xml";

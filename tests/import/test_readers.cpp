@@ -74,7 +74,7 @@ TEST(ImportOpenSearch, DescriptionsWithOptionalParametersMozillaParamsAndPost)
 {
     const SImportResult plain = ReadOpenSearch(
         Bytes("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-              "<OpenSearchDescription xmlns=\"http://a9.com/-/spec/opensearch/1.1/\">\n"
+              "<OpenSearchDescription xmlns=\"urn:opensearch:1.1\">\n"
               " <ShortName>Example &amp; Co</ShortName>\n"
               " <Url type=\"application/x-suggestions+json\" template=\"https://ex.org/suggest?q={searchTerms}\"/>\n"
               " <Url type=\"text/html\" indexOffset=\"0\" template=\"https://ex.org/s?q={searchTerms}&amp;"
@@ -87,7 +87,7 @@ TEST(ImportOpenSearch, DescriptionsWithOptionalParametersMozillaParamsAndPost)
 
     const SImportResult mozilla = ReadOpenSearch(
         Bytes("<SearchPlugin xmlns=\"http://www.mozilla.org/2006/browser/search/\" "
-              "xmlns:os=\"http://a9.com/-/spec/opensearch/1.1/\"><os:ShortName>Moz</os:ShortName>"
+              "xmlns:os=\"urn:opensearch:1.1\"><os:ShortName>Moz</os:ShortName>"
               "<os:Url type=\"text/html\" method=\"GET\" template=\"https://moz.org/find\">"
               "<os:Param name=\"q\" value=\"{searchTerms}\"/><os:Param name=\"ie\" value=\"{inputEncoding}\"/>"
               "</os:Url></SearchPlugin>"));
@@ -95,7 +95,7 @@ TEST(ImportOpenSearch, DescriptionsWithOptionalParametersMozillaParamsAndPost)
     EXPECT_EQ(mozilla.engines[0].url, "https://moz.org/find?q=[keyword]&ie=UTF-8");
 
     const SImportResult post = ReadOpenSearch(
-        Bytes("<OpenSearchDescription xmlns=\"http://a9.com/-/spec/opensearch/1.1/\"><ShortName>Post</ShortName>"
+        Bytes("<OpenSearchDescription xmlns=\"urn:opensearch:1.1\"><ShortName>Post</ShortName>"
               "<Url type=\"text/html\" method=\"post\" template=\"https://post.org/s\"/></OpenSearchDescription>"));
     EXPECT_TRUE(post.Readable());
     EXPECT_TRUE(post.engines.empty());
