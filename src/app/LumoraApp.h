@@ -1,11 +1,8 @@
 #pragma once
 
-#include <QApplication>
-#include <QIcon>
+#include "bar/BarLook.h"
 
-// The application icon at the sizes built into the program; every window,
-// dialogs included, shows it.
-QIcon AppIcon();
+#include <QApplication>
 
 // The application object. It has no loop of its own: the owner runs the bar,
 // the bar's modal run pumps every event, and the process ends with it.

@@ -27,14 +27,18 @@ void CLumoraDlg::LoadIniOrDefaults()
     LoadIniSettings(GetAppDataPath(kIniSuffix), m_iniFile, m_ini);
 }
 
+void CLumoraDlg::PrepareHotkey()
+{
+    if (m_hotkey) return;
+    m_hotkey = new CGlobalHotkey(this);
+    connect(m_hotkey, &CGlobalHotkey::activated, this, [this](std::uint32_t time) { Summon(time); });
+}
+
 // A combination another program holds leaves the bar without a hotkey for
 // this run; the stored choice stays for the next.
 void CLumoraDlg::GrabStoredHotkey()
 {
-    if (!m_hotkey) {
-        m_hotkey = new CGlobalHotkey(this);
-        connect(m_hotkey, &CGlobalHotkey::activated, this, [this](std::uint32_t time) { Summon(time); });
-    }
+    PrepareHotkey();
     const QKeySequence sequence = StoredSequence(m_ini.hotkey);
     if (m_hotkey->Grab(sequence) == CGlobalHotkey::EGrab::Taken)
         std::fprintf(stderr, "lumora: %s\n", HotkeyInUseText(sequence).toLocal8Bit().constData());

@@ -1,6 +1,8 @@
 #include "BarLook.h"
 
 #include <QFont>
+#include <QImageReader>
+#include <QPixmap>
 #include <QStringList>
 
 #include <algorithm>
@@ -96,6 +98,33 @@ void InstallFontSubstitutes()
     QFont::insertSubstitutions(QStringLiteral("Tahoma"), {QStringLiteral("DejaVu Sans"), QStringLiteral("Verdana"),
                                                           QStringLiteral("Liberation Sans"),
                                                           QStringLiteral("Nimbus Sans"), QStringLiteral("FreeSans")});
+}
+
+// ---- Icon ---------------------------------------------------------------
+
+namespace {
+
+// The reader is told the files are PNG: left to guess, it would load every
+// image-format plugin to ask each one first.
+QPixmap IconImage(int side)
+{
+    QImageReader reader(QStringLiteral(":/icons/lumora-%1.png").arg(side), "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
+
+}  // namespace
+
+QIcon AppIcon()
+{
+    QIcon icon;
+    for (int side : {16, 24, 32, 48, 64, 128, 256}) icon.addPixmap(IconImage(side));
+    return icon;
+}
+
+QIcon AppIconImage32()
+{
+    return QIcon(IconImage(32));
 }
 
 namespace {

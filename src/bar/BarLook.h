@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QIcon>
 #include <QPoint>
 #include <QRect>
 #include <QRegion>
@@ -96,6 +97,15 @@ int EditWidthForView(int view, int fullEditWidth, int optionsBoxWidth);
 // of whatever the font matcher would fall back to. Call once after the
 // application object exists.
 void InstallFontSubstitutes();
+
+// ---- Icon ---------------------------------------------------------------
+
+// The application icon at the sizes built into the program; every window,
+// dialogs included, shows it.
+QIcon AppIcon();
+
+// Its one 32 x 32 image: what the bar's window carries from the start.
+QIcon AppIconImage32();
 
 // The engine name's font: "Tahoma", 13-pixel characters, heaviest weight.
 QFont MakeEngineFont();

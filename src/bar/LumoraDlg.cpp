@@ -1,5 +1,6 @@
 #include "bar/LumoraDlg.h"
 
+#include "bar/BarLook.h"
 #include "bar/BarPainter.h"
 #include "bar/BarTemplate.h"
 #include "bar/DialogPlacer.h"
@@ -35,7 +36,7 @@ bool IsEnterKey(int key)
 }  // namespace
 
 CLumoraDlg::CLumoraDlg()
-    : m_hIcon(QApplication::windowIcon())
+    : m_hIcon(AppIconImage32())
 {
     setWindowIcon(m_hIcon);
     m_query = new QLineEdit(this);
@@ -96,7 +97,33 @@ void CLumoraDlg::OnInitDialog()
     OnCommand(kFirstTransparencyCommand + m_settings.transparency);
     OnCommand(kFirstButtonViewCommand + m_settings.buttonView);
     StartTimers();
+    // The hotkey is grabbed after the first frame (AfterFirstFrame); the
+    // object exists now for a Hotkey dialog opened before that.
+    PrepareHotkey();
+}
+
+// The first frame needs neither of these: the hotkey grab waits on the X
+// server, the icon at all its sizes is hundreds of kilobytes to decode and
+// upload. Both follow the frame at once.
+void CLumoraDlg::AfterFirstFrame()
+{
+    if (m_startupFinished) return;
+    m_startupFinished = true;
+    if (QApplication::windowIcon().isNull()) QApplication::setWindowIcon(AppIcon());
+    m_hIcon = QApplication::windowIcon();
+    setWindowIcon(m_hIcon);
     GrabStoredHotkey();
+}
+
+// Window managers that prevent focus stealing (kwin) give a new window the
+// keyboard only when asked the right way, and only while it is new: the
+// request follows the map on the same connection, before the first frame.
+void CLumoraDlg::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (m_everShown) return;
+    m_everShown = true;
+    QTimer::singleShot(0, this, [this] { TakeKeyboard(0); });
 }
 
 SBarLayout CLumoraDlg::Layout() const
@@ -153,18 +180,6 @@ void CLumoraDlg::keyPressEvent(QKeyEvent* event)
     QDialog::keyPressEvent(event);
 }
 
-// Window managers that prevent focus stealing (kwin) give a new window the
-// keyboard only when asked the right way.
-void CLumoraDlg::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (m_everShown) return;
-    m_everShown = true;
-    // The window is mapped once the show has gone through; the request
-    // follows the map on the same connection.
-    QTimer::singleShot(0, this, [this] { TakeKeyboard(0); });
-}
-
 void CLumoraDlg::TakeKeyboard(std::uint32_t userTime)
 {
     if (isActiveWindow()) {
@@ -195,4 +210,11 @@ void CLumoraDlg::paintEvent(QPaintEvent*)
 
     QPainter painter(this);
     PaintBar(painter, state);
+    painter.end();
+
+    // The frame goes to the X server when this paint returns; what it did
+    // not need comes next.
+    if (m_everPainted) return;
+    m_everPainted = true;
+    QTimer::singleShot(0, this, &CLumoraDlg::AfterFirstFrame);
 }

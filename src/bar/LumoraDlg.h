@@ -99,6 +99,9 @@ public:
     SBarColors Colors() const;
     const QFont& QueryFont() const { return m_queryFont; }
     QLineEdit* QueryField() const { return m_query; }
+    // Whether the first frame is on screen and the start-up work it did not
+    // need (the hotkey grab, the icon at all sizes) has followed.
+    bool IsStartupFinished() const { return m_startupFinished; }
 
     // The popup menus. Start-up does not build them; the first popup, or the
     // first call here, does, with marks from the settings of that moment.
@@ -125,6 +128,8 @@ private:
     friend struct CBarTestAccess;  // tests only: engine lists made on the spot
 
     void OnInitDialog();
+    // What start-up leaves until the first frame has been drawn.
+    void AfterFirstFrame();
 
     // Layout (BarLayout.cpp): every rectangle from the template.
     void LayOutBar();
@@ -159,6 +164,7 @@ private:
     // The hotkey (BarHotkey.cpp): the stored one grabbed at start-up, and
     // the Hotkey dialog.
     void LoadIniOrDefaults();
+    void PrepareHotkey();
     void GrabStoredHotkey();
     void RunHotkeyDialog();
 
@@ -205,7 +211,7 @@ private:
     void MoveBarTop(int top);
     void OpenPopup(CCommandMenu* menu, const QRect& clientBox);
 
-    QIcon m_hIcon;  // the application icon
+    QIcon m_hIcon;  // the application icon: its 32 x 32 image, all sizes after the first frame
 
     // Mouse and auto hide.
     bool m_dragging = false;     // left button went down on the bar surface
@@ -259,6 +265,8 @@ private:
     QTimer m_pinTimer;
     bool m_pinning = false;
     bool m_everShown = false;
+    bool m_everPainted = false;
+    bool m_startupFinished = false;
     // Summon: whether one holds the bar down, whether the pointer has been
     // over the bar since, and the window that had the focus before.
     bool m_summoned = false;
