@@ -179,6 +179,35 @@ TEST_F(BarWindowTest, HangsCentredFromTheTopEdge)
     EXPECT_EQ(bar.Current().name, "Google");
 }
 
+// The first frame carries the icon's 32 x 32 image only; the icon at every
+// size and the hotkey grab follow it, once. A Hotkey dialog opened before
+// then finds the hotkey ready.
+TEST_F(BarWindowTest, IconAtAllSizesAndHotkeyFollowTheFirstFrame)
+{
+    TempConfigHome home;
+    QApplication::setWindowIcon(QIcon());
+    CLumoraDlg bar;
+    EXPECT_EQ(bar.windowIcon().availableSizes(), QList<QSize>{QSize(32, 32)});
+    EXPECT_NE(bar.Hotkey(), nullptr);
+    EXPECT_FALSE(bar.IsStartupFinished());
+
+    bar.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&bar));
+    QTRY_VERIFY(bar.IsStartupFinished());
+    EXPECT_EQ(QApplication::windowIcon().availableSizes().size(), 7);
+    EXPECT_EQ(bar.windowIcon().availableSizes(), QApplication::windowIcon().availableSizes());
+    // The keyboard request does not wait for the frame.
+    EXPECT_TRUE(bar.isActiveWindow());
+
+    // Shown again, the bar does nothing of it a second time.
+    const qint64 iconKey = QApplication::windowIcon().cacheKey();
+    bar.hide();
+    bar.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&bar));
+    QTest::qWait(0);
+    EXPECT_EQ(QApplication::windowIcon().cacheKey(), iconKey);
+}
+
 // The icon comes from the PNGs built into the program, one per size.
 TEST(AppIcon, EverySizeIsRead)
 {
