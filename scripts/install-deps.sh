@@ -12,6 +12,7 @@ packages=(
   libsqlite3-dev liblz4-dev
   xvfb xauth xdotool openbox x11-utils
   kwin-wayland xwayland dbus procps
+  mutter pipewire wireplumber python3 python3-gi
   fonts-dejavu-core desktop-file-utils file
 )
 

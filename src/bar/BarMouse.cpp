@@ -16,6 +16,7 @@
 #include "menus/OptionsMenu.h"
 #include "options/OptionTable.h"
 #include "platform/AddressOpener.h"
+#include "platform/PointerGuard.h"
 #include "platform/X11Window.h"
 
 #include <QApplication>
@@ -181,6 +182,7 @@ void CLumoraDlg::ShowBar(bool show)
 
     KillBarTimer(show ? TIMER_SHOW_POLL : TIMER_HIDE_POLL);
     SetBarTimer(show ? TIMER_HIDE_POLL : TIMER_SHOW_POLL);
+    if (m_pointerGuard && m_pointerGuard->IsUp()) m_pointerGuard->Surround(BarRect());
 }
 
 // Switching on changes nothing until the cursor moves over the bar, which
@@ -232,6 +234,9 @@ void CLumoraDlg::OnMouseMove(const QPoint& point, const QPoint& screen)
 // keeps its moves also when the cursor runs ahead of the bar.
 void CLumoraDlg::OnLButtonDown(const QPoint& point)
 {
+    // The guard would stay behind while the bar moves; the grab brings the
+    // drag's leave anyway.
+    if (m_pointerGuard) m_pointerGuard->Withdraw();
     m_dragging = true;
     m_dragOrigin = point;
 }
@@ -281,6 +286,7 @@ void CLumoraDlg::OnHelp()
 void CLumoraDlg::mouseMoveEvent(QMouseEvent* event)
 {
     m_pointerLeft = false;
+    GuardPointer();
     OnMouseMove(event->position().toPoint(), event->globalPosition().toPoint());
     QDialog::mouseMoveEvent(event);
 }
@@ -296,6 +302,7 @@ void CLumoraDlg::mousePressEvent(QMouseEvent* event)
 void CLumoraDlg::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton) OnLButtonUp(event->position().toPoint());
+    if (rect().contains(event->position().toPoint())) GuardPointer();
     QDialog::mouseReleaseEvent(event);
 }
 
@@ -311,16 +318,39 @@ void CLumoraDlg::enterEvent(QEnterEvent* event)
 {
     m_pointerLeft = false;
     OnSummonCrossing(true);
+    GuardPointer();
     WakePolls();
     QDialog::enterEvent(event);
 }
 
 void CLumoraDlg::leaveEvent(QEvent* event)
 {
+    OnPointerLeft();
+    QDialog::leaveEvent(event);
+}
+
+void CLumoraDlg::OnPointerLeft()
+{
+    if (m_pointerGuard) m_pointerGuard->Withdraw();
     m_pointerLeft = true;
     OnSummonCrossing(false);
     WakePolls();
-    QDialog::leaveEvent(event);
+}
+
+void CLumoraDlg::GuardPointer()
+{
+    if (m_dragging || !(m_settings.autoHide || m_summoned)) return;
+    if (!m_pointerGuard) {
+        if (!CPointerGuard::Needed()) return;
+        AttachPointerGuard(new CPointerGuard(this));
+    }
+    m_pointerGuard->Surround(BarRect());
+}
+
+void CLumoraDlg::AttachPointerGuard(CPointerGuard* guard)
+{
+    m_pointerGuard = guard;
+    connect(guard, &CPointerGuard::Crossed, this, &CLumoraDlg::OnPointerLeft);
 }
 
 // Whoever moved the bar down, it goes back within 100 ms.

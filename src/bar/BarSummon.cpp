@@ -60,7 +60,7 @@ void CLumoraDlg::OnSummonActivationChange()
     // A deactivation still on its way from before the summon is no loss of
     // the focus the summon asked for.
     if (!m_summonActivated || InputHeldByPopupOrDialog(this)) return;
-    if (BarRect().contains(QCursor::pos())) {
+    if (!m_pointerLeft && BarRect().contains(QCursor::pos())) {
         m_summoned = false;
         return;
     }

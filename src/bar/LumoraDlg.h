@@ -20,6 +20,7 @@ class CCommandMenu;
 class CCursorBlinkPause;
 class CEngineMenu;
 class CGlobalHotkey;
+class CPointerGuard;
 class COptionsMenu;
 class QLineEdit;
 
@@ -206,6 +207,12 @@ private:
     const SPollTimer* PollTimer(int id) const;
     void OnPollTick(int id);
     void WakePolls();
+    // The pointer has left the bar, by a leave or across the guard.
+    void OnPointerLeft();
+    // Puts the pointer guard around the bar where the display needs one
+    // and the bar has a reason to hear of the pointer leaving.
+    void GuardPointer();
+    void AttachPointerGuard(CPointerGuard* guard);
     // The bar at its own x (m_barLeft) and its current top.
     QRect BarRect() const;
     void MoveBarTop(int top);
@@ -221,6 +228,8 @@ private:
     // since. XWayland keeps answering a pointer query with the last point it
     // had over an X window, so after a leave the answer cannot be trusted.
     bool m_pointerLeft = false;
+    // Null until first needed, and on displays that do send the leave.
+    CPointerGuard* m_pointerGuard = nullptr;
     QPoint m_dragOrigin;  // client point of the button-down
     // The bar's x as the bar itself last set it (start-up, a drag) or the
     // pin found it; every vertical move keeps it.

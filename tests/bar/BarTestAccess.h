@@ -1,11 +1,12 @@
 #pragma once
 
 #include "bar/LumoraDlg.h"
+#include "platform/PointerGuard.h"
 
 // What a test cannot reach through commands and events: an engine list put
 // in place while the bar runs, auto hide set without the switch's own effects
 // (a hidden bar with auto hide off cannot come about otherwise), and a colour
-// scheme index no command sends.
+// scheme index no command sends, and the pointer guard on any display.
 struct CBarTestAccess {
     // As after the catalogue's OK: the list is the bar's, the engine menu is
     // rebuilt and has no mark.
@@ -19,4 +20,11 @@ struct CBarTestAccess {
     static void ApplyColorScheme(CLumoraDlg& bar, int scheme) { bar.ApplyColorScheme(scheme); }
 
     static void SetAutoHide(CLumoraDlg& bar, bool on) { bar.m_settings.autoHide = on ? 1 : 0; }
+
+    // The pointer guard as on a display that needs one.
+    static CPointerGuard* AddPointerGuard(CLumoraDlg& bar)
+    {
+        bar.AttachPointerGuard(new CPointerGuard(&bar));
+        return bar.m_pointerGuard;
+    }
 };

@@ -16,6 +16,7 @@
 #include "menus/OptionsMenu.h"
 #include "options/OptionTable.h"
 #include "platform/Desktop.h"
+#include "platform/PointerGuard.h"
 #include "store/DataFolder.h"
 #include "store/Settings.h"
 
@@ -98,6 +99,15 @@ protected:
     {
         bar.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&bar));
+    }
+
+    // From now on the pointer query answers `point`, whatever the bar hears
+    // later: the crossings the jump itself makes are over before the test
+    // goes on.
+    static void ParkPointer(CLumoraDlg& bar, const QPoint& point)
+    {
+        QCursor::setPos(bar.mapToGlobal(point));
+        QCoreApplication::processEvents();
     }
 
     static QRect GlobalBox(const CLumoraDlg& bar, const QRect& box)
@@ -448,17 +458,17 @@ TEST_F(BarInteractionTest, ALeaveRetractsTheBarWhileTheQueryStillAnswersInside)
     {
         CLumoraDlg bar;
         Show(bar);
-        QCursor::setPos(bar.mapToGlobal(kSurface));  // stays there: the stale answer
+        ParkPointer(bar, kSurface);  // stays there: the stale answer
         QTest::mouseMove(&bar, kSurface);
         leave(bar);
-        QTRY_COMPARE_WITH_TIMEOUT(bar.y(), kHiddenTop, 2000);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return bar.y() == kHiddenTop; }, 2000));
         EXPECT_FALSE(bar.IsShown());
     }
     for (const bool byEnter : {true, false}) {
         SCOPED_TRACE(byEnter ? "enter" : "move");
         CLumoraDlg bar;
         Show(bar);
-        QCursor::setPos(bar.mapToGlobal(kSurface));
+        ParkPointer(bar, kSurface);
         leave(bar);
         if (byEnter) {
             QEnterEvent enter(kSurface, kSurface, bar.mapToGlobal(kSurface));
@@ -474,13 +484,69 @@ TEST_F(BarInteractionTest, ALeaveRetractsTheBarWhileTheQueryStillAnswersInside)
     {
         CLumoraDlg bar;
         Show(bar);
-        QCursor::setPos(bar.mapToGlobal(kSurface));
+        ParkPointer(bar, kSurface);
         QTest::mousePress(&bar, Qt::LeftButton, {}, kSurface);
         leave(bar);
         bar.OnTimer(CLumoraDlg::TIMER_HIDE_POLL);
         EXPECT_EQ(bar.y(), -2);
         QTest::mouseRelease(&bar, Qt::LeftButton, {}, kSurface);
     }
+}
+
+// Where leaves do not come, the guard lies around the bar while the pointer
+// is over it and auto hide could act; entering it counts as the leave and
+// takes it away at once. It follows the bar and makes way for a drag.
+TEST_F(BarInteractionTest, ThePointerGuardStandsInForTheMissingLeave)
+{
+    const auto visibleBand = [](const QRect& geometry) -> QWidget* {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->isVisible() && w->geometry() == geometry) return w;
+        }
+        return nullptr;
+    };
+    CLumoraDlg bar;
+    Show(bar);
+    CPointerGuard* guard = CBarTestAccess::AddPointerGuard(bar);
+    ParkPointer(bar, kSurface);  // stays there: the stale answer
+    QTest::mouseMove(&bar, kSurface);
+    ASSERT_TRUE(guard->IsUp());
+    const QRect shownRect(bar.pos(), bar.size());
+    for (const QRect& band : guard->Bands()) {
+        EXPECT_FALSE(band.intersects(shownRect));
+        EXPECT_TRUE(band.adjusted(-1, -1, 1, 1).intersects(shownRect));
+        EXPECT_NE(visibleBand(band), nullptr);
+    }
+    EXPECT_EQ(guard->Bands()[2].top(), shownRect.bottom() + 1);
+
+    // Down into the bottom band: the window system now knows where the
+    // pointer is.
+    QWidget* bottom = visibleBand(guard->Bands()[2]);
+    ASSERT_NE(bottom, nullptr);
+    QCursor::setPos(guard->Bands()[2].center());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !guard->IsUp(); }, 2000));
+    EXPECT_FALSE(bottom->isVisible());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return bar.y() == kHiddenTop; }, 2000));
+
+    // Back on the strip: the guard surrounds what shows of the bar, then the
+    // bar once it has come down.
+    ParkPointer(bar, QPoint(kSurface.x(), bar.height() - 1));
+    ASSERT_TRUE(guard->IsUp());
+    EXPECT_EQ(guard->Bands()[2].top(), kHiddenTop + bar.height());
+    bar.ShowBar(true);
+    EXPECT_EQ(guard->Bands()[2].top(), shownRect.bottom() + 1);
+
+    QTest::mousePress(&bar, Qt::LeftButton, {}, kSurface);
+    EXPECT_FALSE(guard->IsUp());
+    QTest::mouseRelease(&bar, Qt::LeftButton, {}, kSurface);
+    EXPECT_TRUE(guard->IsUp());
+
+    // With auto hide off nothing needs the leave.
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(&bar, &leave);
+    EXPECT_FALSE(guard->IsUp());
+    bar.OnCommand(kAutoHideCommand);
+    QTest::mouseMove(&bar, kSurface + QPoint(3, 0));
+    EXPECT_FALSE(guard->IsUp());
 }
 
 // ---- the keyboard ------------------------------------------------------------
@@ -491,7 +557,7 @@ TEST_F(BarInteractionTest, FirstShowAndAClickGiveTheQueryFieldTheKeyboard)
 {
     CLumoraDlg bar;
     Show(bar);
-    QTRY_VERIFY_WITH_TIMEOUT(bar.isActiveWindow(), 2000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return bar.isActiveWindow(); }, 2000));
     EXPECT_EQ(QApplication::focusWidget(), bar.QueryField());
 
     for (const QPoint& click : {kSurface, bar.Layout().editRect.center()}) {
@@ -501,7 +567,7 @@ TEST_F(BarInteractionTest, FirstShowAndAClickGiveTheQueryFieldTheKeyboard)
         other.move(300, 300);
         other.show();
         other.activateWindow();
-        QTRY_VERIFY_WITH_TIMEOUT(other.isActiveWindow(), 2000);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return other.isActiveWindow(); }, 2000));
         ASSERT_FALSE(bar.isActiveWindow());
 
         if (bar.Layout().editRect.contains(click)) {
@@ -509,7 +575,7 @@ TEST_F(BarInteractionTest, FirstShowAndAClickGiveTheQueryFieldTheKeyboard)
         } else {
             QTest::mouseClick(&bar, Qt::LeftButton, {}, click);
         }
-        QTRY_VERIFY_WITH_TIMEOUT(bar.isActiveWindow(), 2000);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return bar.isActiveWindow(); }, 2000));
         EXPECT_EQ(QApplication::focusWidget(), bar.QueryField());
     }
 }

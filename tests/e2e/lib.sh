@@ -30,6 +30,8 @@ E2E_WATCHDOG_PID=""
 # Further processes a test started (compositors, their buses), stopped
 # after the bar, last started first.
 E2E_OWN_PIDS=()
+# Commands run once everything is stopped (files a killed process leaves).
+E2E_AFTER_STOP=()
 
 # The test's own stderr, kept apart so that failures raised inside a polled
 # condition (whose output is discarded) are still seen.
@@ -70,10 +72,20 @@ poll_for() {
 # Under the sanitizers (LUMORA_E2E_SLOWDOWN) every deadline stretches with the
 # binary.
 wait_for() {
-    local secs=$1 scale=${LUMORA_E2E_SLOWDOWN:-1}
+    local secs
+    secs=$(e2e_scaled "$1")
     shift
-    ((scale > 1)) && secs=$(awk -v s="$secs" -v k="$scale" 'BEGIN { print s * k }')
     poll_for "$secs" "$@" || fail "timed out after ${secs} s waiting for: $*"
+}
+
+# e2e_scaled <seconds>: the deadline stretched for a sanitized binary.
+e2e_scaled() {
+    local scale=${LUMORA_E2E_SLOWDOWN:-1}
+    if ((scale > 1)); then
+        awk -v s="$1" -v k="$scale" 'BEGIN { print s * k }'
+    else
+        echo "$1"
+    fi
 }
 
 # Stops one process we started: TERM, up to 3 s of grace, then KILL.
@@ -126,6 +138,9 @@ _e2e_cleanup() {
     done
     _stop_pid "$OPENBOX_PID"
     _stop_pid "$XVFB_PID"
+    for ((i = 0; i < ${#E2E_AFTER_STOP[@]}; i++)); do
+        "${E2E_AFTER_STOP[i]}"
+    done
     if [[ -n $E2E_WATCHDOG_PID ]]; then
         kill -KILL "$E2E_WATCHDOG_PID" 2>/dev/null
         wait "$E2E_WATCHDOG_PID" 2>/dev/null

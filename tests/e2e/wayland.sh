@@ -4,6 +4,12 @@
 #   wl_start_bus              a private D-Bus session bus (WL_BUS)
 #   wl_start_kwin             kwin headless with XWayland; sets E2E_DISPLAY
 #                             (skips the test where kwin cannot start)
+#   wl_start_mutter           GNOME's mutter headless, with PipeWire for its
+#                             remote desktop and XWayland; sets E2E_DISPLAY
+#                             (skips the test where mutter cannot start)
+#   wl_start_input            mutter's own pointer and keyboard, through its
+#                             remote desktop (tools/mutter_input.py)
+#   wl_input <command...>     one command to it, done when this returns
 #   wl_xwayland_of <pid>      prints the display of the compositor's Xwayland
 
 # shellcheck source=lib.sh
@@ -71,4 +77,106 @@ wl_start_kwin() {
     # What a real Plasma Wayland session sets.
     E2E_ENV+=(WAYLAND_DISPLAY="$WL_SOCKET" XDG_SESSION_TYPE=wayland XDG_CURRENT_DESKTOP=KDE
         DBUS_SESSION_BUS_ADDRESS="$WL_BUS")
+}
+
+# mutter names its X11 displays in its log: the public one for clients, a
+# second one for its own services.
+_mutter_display() {
+    grep -o 'Using public X11 display :[0-9]*' "$E2E_TMP/mutter.log" | head -n 1 | grep -o ':[0-9]*$'
+}
+
+_mutter_up() {
+    kill -0 "$WL_COMPOSITOR_PID" 2>/dev/null || return 0
+    local display cookie
+    display=$(_mutter_display) || return 1
+    cookie=$(_mutter_cookie) || return 1
+    # A client knocking is what starts an on-demand Xwayland.
+    XAUTHORITY=$cookie _x_answers "$display" && [[ -n $(_xwayland_pid "$WL_COMPOSITOR_PID") ]]
+}
+
+_mutter_cookie() {
+    local f
+    for f in "$E2E_TMP/runtime"/.mutter-Xwaylandauth.*; do
+        [[ -s $f ]] && echo "$f" && return 0
+    done
+    return 1
+}
+
+_pipewire_up() {
+    kill -0 "$1" 2>/dev/null || return 0
+    [[ -S $E2E_TMP/runtime/pipewire-0 ]]
+}
+
+# mutter, once killed, leaves the lock files of its two X11 displays behind
+# with its pid in them; they go with it.
+_mutter_remove_locks() {
+    [[ -n $WL_COMPOSITOR_PID ]] || return 0
+    local lock n
+    for lock in /tmp/.X*-lock; do
+        [[ -f $lock && $(tr -d ' \n' <"$lock") == "$WL_COMPOSITOR_PID" ]] || continue
+        n=${lock#/tmp/.X}
+        n=${n%-lock}
+        rm -f "$lock" "/tmp/.X11-unix/X$n"
+    done
+}
+
+wl_start_mutter() {
+    e2e_require mutter pipewire wireplumber Xwayland xprop xdotool xwininfo pgrep
+    wl_start_bus
+    local bus_env=(DBUS_SESSION_BUS_ADDRESS="$WL_BUS")
+    # The screen cast that carries the remote desktop's absolute pointer runs
+    # over PipeWire, in the same session.
+    env -i "${E2E_ENV[@]}" "${bus_env[@]}" pipewire >"$E2E_TMP/pipewire.log" 2>&1 &
+    local pipewire=$!
+    e2e_own "$pipewire"
+    poll_for 10 _pipewire_up "$pipewire"
+    kill -0 "$pipewire" 2>/dev/null || skip "pipewire cannot start here: $(tail -n 3 "$E2E_TMP/pipewire.log" | tr '\n' ' ')"
+    env -i "${E2E_ENV[@]}" "${bus_env[@]}" wireplumber >"$E2E_TMP/wireplumber.log" 2>&1 &
+    e2e_own "$!"
+
+    WL_SOCKET=wayland-lumora-$$
+    env -i "${E2E_ENV[@]}" "${bus_env[@]}" mutter --wayland --headless \
+        --virtual-monitor "${E2E_SCREEN_W}x${E2E_SCREEN_H}" --wayland-display="$WL_SOCKET" \
+        >"$E2E_TMP/mutter.log" 2>&1 &
+    WL_COMPOSITOR_PID=$!
+    e2e_own "$WL_COMPOSITOR_PID"
+    E2E_AFTER_STOP+=(_mutter_remove_locks)
+    poll_for 20 _mutter_up || skip "mutter did not bring up XWayland within 20 s: $(tail -n 3 "$E2E_TMP/mutter.log" | tr '\n' ' ')"
+    kill -0 "$WL_COMPOSITOR_PID" 2>/dev/null || skip "mutter cannot start here: $(tail -n 3 "$E2E_TMP/mutter.log" | tr '\n' ' ')"
+    # Xwayland is the compositor's child, not ours: stop it by its own pid.
+    e2e_own "$(_xwayland_pid "$WL_COMPOSITOR_PID")"
+    E2E_DISPLAY=$(_mutter_display)
+    [[ $(wl_xwayland_of "$WL_COMPOSITOR_PID") == "$E2E_DISPLAY" ]] ||
+        fail "mutter's Xwayland runs $(wl_xwayland_of "$WL_COMPOSITOR_PID"), its log names $E2E_DISPLAY"
+    XAUTHORITY=$(_mutter_cookie)
+    export XAUTHORITY
+    _e2e_build_env
+    # What a real GNOME Wayland session sets.
+    E2E_ENV+=(XAUTHORITY="$XAUTHORITY" WAYLAND_DISPLAY="$WL_SOCKET" XDG_SESSION_TYPE=wayland
+        XDG_CURRENT_DESKTOP=GNOME "${bus_env[@]}")
+}
+
+# The driver keeps one remote-desktop session for the whole test: the session
+# ends when its D-Bus client disconnects.
+wl_start_input() {
+    e2e_env python3 -c 'from gi.repository import Gio' 2>/dev/null ||
+        skip "python3 with its gi module (python3-gi) is not installed"
+    local driver
+    driver=$(dirname "${BASH_SOURCE[0]}")/tools/mutter_input.py
+    coproc WL_INPUT { exec env -i "${E2E_ENV[@]}" python3 "$driver" 2>"$E2E_TMP/input.log"; }
+    e2e_own "$WL_INPUT_PID"
+    exec {WL_INPUT_OUT}<&"${WL_INPUT[0]}" {WL_INPUT_IN}>&"${WL_INPUT[1]}"
+    _wl_input_answer ready
+}
+
+_wl_input_answer() {
+    local answer
+    read -r -t 30 answer <&"$WL_INPUT_OUT" ||
+        fail "no answer from the input driver: $(tail -n 3 "$E2E_TMP/input.log" | tr '\n' ' ')"
+    [[ $answer == "$1" ]] || fail "input driver: '$answer' (expected '$1')"
+}
+
+wl_input() {
+    echo "$*" >&"$WL_INPUT_IN"
+    _wl_input_answer ok
 }
