@@ -1,8 +1,10 @@
-#include "app/LumoraApp.h"
+// The program a user runs. It never loads the GUI libraries: the command
+// line, a word to the bar that already runs and the claim of the lock are
+// all plain POSIX. The process that becomes the bar turns into the GUI
+// program, which inherits the lock and the socket.
+#include "instance/BarHandOver.h"
 #include "instance/CommandLine.h"
 #include "instance/Launch.h"
-#include "platform/Activation.h"
-#include "platform/DisplayCheck.h"
 
 #include <cstdio>
 
@@ -18,9 +20,6 @@ int main(int argc, char* argv[])
     case ELaunchAction::Quit: break;
     }
 
-    // A bar that already runs takes the request; only the first process of
-    // a user and display ever touches the data files or the display.
-    PreferXWayland();
     SInstancePaths paths;
     std::string problem;
     if (!FindInstancePaths(CurrentDisplayKey(), paths, problem)) {
@@ -32,10 +31,14 @@ int main(int argc, char* argv[])
     if (!outcome.problem.empty()) std::fprintf(stderr, "%s\n", outcome.problem.c_str());
     if (!outcome.becomeBar) return outcome.exitCode;
 
-    // Before QApplication: without a display Qt would abort with a core dump.
-    if (!PrepareDisplay()) return 1;
-    AdoptActivationToken();
-
-    CLumoraApp app(argc, argv);
-    return app.Run(outcome.listenFd);
+    const std::string self = SelfExecutable();
+    const std::string bar = FindBarProgram(self, LUMORA_BAR_FROM_BINDIR);
+    if (bar.empty()) {
+        std::fprintf(stderr, "lumora: the bar program %s is missing beside %s\n", std::string(kBarProgramName).c_str(),
+                     self.c_str());
+        return 1;
+    }
+    ExecBar(bar, argv, lock.Descriptor(), outcome.listenFd, problem);
+    std::fprintf(stderr, "%s\n", problem.c_str());
+    return 1;
 }

@@ -77,7 +77,11 @@ void FixDialogSize(QDialog* dialog, int width, int height)
 
 QString ProgramName()
 {
-    const QString name = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+    // The name the program was started by: the file that runs is the GUI
+    // program behind the `lumora` the user started.
+    const QStringList arguments = QCoreApplication::arguments();
+    const QString started = arguments.isEmpty() ? QCoreApplication::applicationFilePath() : arguments.first();
+    const QString name = QFileInfo(started).completeBaseName();
     return name.isEmpty() ? QCoreApplication::applicationName() : name;
 }
 

@@ -192,6 +192,20 @@ bool CInstanceLock::TryAcquire(const std::string& path)
     return true;
 }
 
+bool CInstanceLock::Adopt(int fd, const std::string& path)
+{
+    if (m_fd >= 0 || fd < 0) return false;
+    struct stat opened {};
+    struct stat named {};
+    if (fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) return false;
+    if (lstat(path.c_str(), &named) != 0 || !S_ISREG(named.st_mode)) return false;
+    if (opened.st_dev != named.st_dev || opened.st_ino != named.st_ino) return false;
+    // Succeeds at once when this open file already holds the lock.
+    if (flock(fd, LOCK_EX | LOCK_NB) != 0) return false;
+    m_fd = fd;
+    return true;
+}
+
 void CInstanceLock::Release()
 {
     if (m_fd < 0) return;

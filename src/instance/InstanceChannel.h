@@ -73,6 +73,11 @@ public:
     bool TryAcquire(const std::string& path);
     bool Held() const { return m_fd >= 0; }
     void Release();
+    // The descriptor, -1 when not held: the front program hands it on.
+    int Descriptor() const { return m_fd; }
+    // Takes `fd`, an open descriptor of the lock at `path`, when taking the
+    // lock through it works. On false `fd` stays the caller's.
+    bool Adopt(int fd, const std::string& path);
 
 private:
     int m_fd = -1;

@@ -88,4 +88,24 @@ fi
 wait_for 10 eval '[[ -n $(lumora_window) ]]'
 LUMORA_WIN=$(lumora_window)
 (($(bar_windows) == 1)) || fail "two starts at once gave $(bar_windows) bar windows"
+e2e_env timeout 10 "$LUMORA" --quit
+wait_for 5 exited "$LUMORA_PID"
+
+# --- the GUI program started on its own claims for itself ------------------------
+bar_program=$(dirname "$LUMORA")/lumora-bar
+[[ -x $bar_program ]] || fail "no lumora-bar beside $LUMORA"
+# A descriptor list from outside that names nothing of the bar's is ignored.
+E2E_ENV+=(LUMORA_INSTANCE_FDS=7,8)
+e2e_start_lumora "$bar_program"
+(($(bar_windows) == 1)) || fail "lumora-bar on its own gave $(bar_windows) bar windows"
+second_start --show
+((second_rc == 0)) || fail "lumora --show to a lone lumora-bar exited with $second_rc: $(cat "$E2E_TMP/second.err")"
+wait_top 2 "$BAR_SHOWN"
+e2e_env timeout 10 "$bar_program" --version >/dev/null || fail "lumora-bar --version failed"
+second_rc=0
+e2e_env timeout 10 "$bar_program" >/dev/null 2>&1 || second_rc=$?
+((second_rc == 0)) || fail "a second lumora-bar exited with $second_rc"
+(($(bar_windows) == 1)) || fail "a second lumora-bar gave $(bar_windows) bar windows"
+e2e_env timeout 10 "$bar_program" --quit
+wait_for 5 exited "$LUMORA_PID"
 note "ok"

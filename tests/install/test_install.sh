@@ -12,6 +12,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 expected=(
   usr/bin/lumora
+  usr/libexec/lumora/lumora-bar
   usr/share/applications/lumora.desktop
   usr/share/icons/hicolor/scalable/apps/lumora.svg
   usr/share/lumora/lumora-autostart.desktop
@@ -26,6 +27,16 @@ check_root() {
     [ -f "$root/$f" ] || fail "$what: $f is missing"
   done
   [ -x "$root/usr/bin/lumora" ] || fail "$what: usr/bin/lumora is not executable"
+  [ -x "$root/usr/libexec/lumora/lumora-bar" ] || fail "$what: usr/libexec/lumora/lumora-bar is not executable"
+  # The installed front finds its bar: without a display, it is the bar
+  # that answers.
+  local runtime
+  runtime=$(mktemp -d "$work/runtime-XXXXXX")
+  local said
+  said=$(env -i PATH=/usr/bin:/bin XDG_RUNTIME_DIR="$runtime" "$root/usr/bin/lumora" 2>&1 >/dev/null) && \
+    fail "$what: lumora started without a display"
+  [[ $said == *"no display to show the bar on"* ]] || fail "$what: the installed lumora did not reach its bar: $said"
+  if ldd "$root/usr/bin/lumora" | grep -q libQt6; then fail "$what: usr/bin/lumora loads Qt"; fi
   desktop-file-validate "$root/usr/share/applications/lumora.desktop" \
     || fail "$what: the menu entry does not validate"
   desktop-file-validate "$root/usr/share/lumora/lumora-autostart.desktop" \
