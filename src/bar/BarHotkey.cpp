@@ -44,9 +44,14 @@ void CLumoraDlg::GrabStoredHotkey()
         std::fprintf(stderr, "lumora: %s\n", HotkeyInUseText(sequence).toLocal8Bit().constData());
 }
 
+// The combination in force is let go while the dialog is open, so that
+// pressing it there fills the field instead of summoning the bar; Cancel
+// takes it back.
 void CLumoraDlg::RunHotkeyDialog()
 {
     const QKeySequence current = StoredSequence(m_ini.hotkey);
+    const QKeySequence held = m_hotkey->Current();
+    m_hotkey->Grab({});
     CHotkeyDlg dialog(
         current,
         [this](const QKeySequence& sequence) -> QString {
@@ -59,6 +64,9 @@ void CLumoraDlg::RunHotkeyDialog()
             return {};
         },
         this);
-    if (dialog.exec() != QDialog::Accepted) return;
+    if (dialog.exec() != QDialog::Accepted) {
+        m_hotkey->Grab(held);
+        return;
+    }
     m_ini.hotkey = dialog.Chosen().toString(QKeySequence::PortableText).toStdString();
 }

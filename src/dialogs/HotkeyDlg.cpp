@@ -2,8 +2,10 @@
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QKeySequenceEdit>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -36,10 +38,33 @@ CHotkeyDlg::CHotkeyDlg(const QKeySequence& current, TryHotkey tryHotkey, QWidget
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     layout->addWidget(buttons);
 
+    m_field->installEventFilter(this);
+    if (auto* text = m_field->findChild<QLineEdit*>()) text->installEventFilter(this);
+
     connect(none, &QPushButton::clicked, m_field, &QKeySequenceEdit::clear);
     connect(m_field, &QKeySequenceEdit::editingFinished, this, &CHotkeyDlg::KeepFirstCombination);
     connect(buttons, &QDialogButtonBox::accepted, this, &CHotkeyDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CHotkeyDlg::reject);
+}
+
+// The field would record Escape and Enter like any other key, and the
+// dialog could then be neither cancelled nor confirmed from the keyboard. A
+// hotkey without modifiers would take its key from every program anyway.
+bool CHotkeyDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<const QKeyEvent*>(event);
+        const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+        if (modifiers == Qt::NoModifier) {
+            switch (key->key()) {
+            case Qt::Key_Escape: reject(); return true;
+            case Qt::Key_Return:
+            case Qt::Key_Enter: accept(); return true;
+            default: break;
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 QString CHotkeyDlg::Warning() const

@@ -11,7 +11,8 @@ class QLabel;
 // "Hotkey...": the key combination that summons the bar. A key-sequence
 // field, "None" to switch the hotkey off, OK and Cancel. OK tries the
 // combination first; one that cannot be had keeps the dialog open with a
-// warning, and the old combination stays.
+// warning, and the old combination stays. Escape and Enter in the field
+// cancel and confirm, as elsewhere in the dialog.
 class CHotkeyDlg : public QDialog {
     Q_OBJECT
 
@@ -28,6 +29,9 @@ public:
     QString Warning() const;
 
     void accept() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void KeepFirstCombination();

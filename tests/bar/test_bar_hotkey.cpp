@@ -58,6 +58,25 @@ TEST(HotkeyDlg, OkPutsTheCombinationInForceOrWarnsAndKeepsTheOld)
     EXPECT_EQ(tried.back(), "Meta+K");
 }
 
+// The field records every other key; Escape and Enter there work as in any
+// dialog, also right after a combination while the field still records.
+TEST(HotkeyDlg, EscapeAndEnterInTheFieldCancelAndConfirm)
+{
+    for (const bool confirm : {false, true}) {
+        SCOPED_TRACE(confirm ? "Enter" : "Escape");
+        CHotkeyDlg dialog(QKeySequence("Ctrl+Alt+Space"), [](const QKeySequence&) { return QString(); });
+        dialog.show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        QWidget* typing = QApplication::focusWidget();
+        ASSERT_TRUE(typing == dialog.Field() || dialog.Field()->isAncestorOf(typing));
+        QTest::keyClick(typing, Qt::Key_K, Qt::MetaModifier);
+        QTest::keyClick(typing, confirm ? Qt::Key_Return : Qt::Key_Escape);
+        EXPECT_FALSE(dialog.isVisible());
+        EXPECT_EQ(dialog.result(), confirm ? QDialog::Accepted : QDialog::Rejected);
+        EXPECT_EQ(dialog.Chosen(), QKeySequence(confirm ? "Meta+K" : "Ctrl+Alt+Space"));
+    }
+}
+
 TEST(HotkeyDlg, NoneSwitchesTheHotkeyOffAndCancelChangesNothing)
 {
     int tries = 0;

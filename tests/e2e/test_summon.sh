@@ -62,6 +62,31 @@ wait_top 5 "$BAR_SHOWN"
 x xdotool key Escape Num_Lock
 wait_top 5 "$BAR_HIDDEN"
 
+# Inside the Hotkey dialog the combination goes to its field: the bar does
+# not take the keyboard from the dialog. Cancel puts the hotkey back.
+note "hotkey inside the Hotkey dialog"
+x xdotool key ctrl+alt+space
+wait_top 5 "$BAR_SHOWN"
+open_popup "$OPTIONS_X" "$OPTIONS_Y"
+x xdotool key Up Up Up Up Return
+hotkey_dialog() { x xdotool search --onlyvisible --name '^Hotkey$' 2>/dev/null | head -n 1; }
+wait_for 5 eval '[[ -n $(hotkey_dialog) ]]'
+dialog_win=$(hotkey_dialog)
+wait_for 3 has_focus "$dialog_win"
+x xdotool key ctrl+alt+space
+# The field records for a second after the last key; Escape then cancels.
+if poll_for 1.5 eval '! has_focus "$dialog_win"'; then
+    fail "the hotkey took the keyboard from the Hotkey dialog (focus: $(focused_window))"
+fi
+x xdotool key Escape
+wait_for 5 eval '[[ -z $(hotkey_dialog) ]]'
+x xdotool mousemove 100 400
+wait_top 5 "$BAR_HIDDEN"
+x xdotool key ctrl+alt+space
+wait_top 5 "$BAR_SHOWN"
+x xdotool key Escape
+wait_top 5 "$BAR_HIDDEN"
+
 # --- a combination another program holds ---------------------------------------
 note "hotkey held by another program"
 e2e_env timeout 10 "$LUMORA" --quit
