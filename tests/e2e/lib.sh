@@ -30,8 +30,6 @@ E2E_WATCHDOG_PID=""
 # Further processes a test started (compositors, their buses), stopped
 # after the bar, last started first.
 E2E_OWN_PIDS=()
-# Commands run once everything is stopped (files a killed process leaves).
-E2E_AFTER_STOP=()
 
 # The test's own stderr, kept apart so that failures raised inside a polled
 # condition (whose output is discarded) are still seen.
@@ -138,9 +136,6 @@ _e2e_cleanup() {
     done
     _stop_pid "$OPENBOX_PID"
     _stop_pid "$XVFB_PID"
-    for ((i = 0; i < ${#E2E_AFTER_STOP[@]}; i++)); do
-        "${E2E_AFTER_STOP[i]}"
-    done
     if [[ -n $E2E_WATCHDOG_PID ]]; then
         kill -KILL "$E2E_WATCHDOG_PID" 2>/dev/null
         wait "$E2E_WATCHDOG_PID" 2>/dev/null

@@ -2,7 +2,8 @@
 # The bar on a GNOME Wayland desktop (headless mutter, the bar through
 # XWayland), driven with the compositor's own pointer and keyboard: where it
 # sits and that it has no frame, that it takes the keyboard at start and a
-# search typed there reaches the opener.
+# search typed there reaches the opener, and that auto hide follows the real
+# pointer off the bar onto the bare desktop and back onto the strip.
 # XTEST would move only Xwayland's pointer, which the compositor never sees,
 # so xdotool here only reads the windows' state.
 # Usage: test_mutter_desktop.sh <path to lumora>
@@ -18,6 +19,15 @@ e2e_init
 wl_start_mutter
 note "mutter on $WL_SOCKET, XWayland on $E2E_DISPLAY"
 wl_start_input
+
+# Real pointer events come about 60 times a second, 15-20 px apart.
+glide() {
+    local x0=$1 y0=$2 x1=$3 y1=$4
+    local d=$(((x1 - x0) * (x1 - x0) + (y1 - y0) * (y1 - y0)))
+    local steps
+    steps=$(awk -v d="$d" 'BEGIN { s = int(sqrt(d) / 18 + 0.999); print (s < 1 ? 1 : s) }')
+    wl_input glide "$x0" "$y0" "$x1" "$y1" "$steps" 16
+}
 
 # --- (a) where the bar sits at start, frameless ------------------------------------
 # Auto hide is on at a first start: the pointer waits where the field will be.
@@ -41,4 +51,26 @@ wl_input key Return
 wait_for 3 record_has_lines 1
 [[ $(record_line 1) == "http://www.google.com/search?q=mutter+gnome" ]] || fail "opened '$(record_line 1)'"
 
+# --- (c) auto hide with the real pointer, off the bar onto the bare desktop --------
+# Off the bar downwards, then sideways: each time the bar retracts, and the
+# pointer resting on the strip brings it back.
+strip_x=$((bar_x + 100))
+off_bar() {
+    local round=$1 to_x=$2 to_y=$3 t0
+    wl_input move "$field_x" "$field_y"
+    t0=$(_now_us)
+    glide "$field_x" "$field_y" "$to_x" "$to_y"
+    poll_for "$(e2e_scaled 2)" _top_is "$BAR_HIDDEN" ||
+        fail "$round: the pointer left the bar for the desktop, the bar stayed at '$(bar_pos)' (expected top $BAR_HIDDEN); X pointer: $(x xdotool getmouselocation)"
+    note "$round: hidden $(ms_since "$t0") ms after the pointer set off"
+    [[ $(bar_pos) == "$bar_x $BAR_HIDDEN" ]] || fail "hiding moved the bar sideways: $(bar_pos)"
+    t0=$(_now_us)
+    glide "$to_x" "$to_y" "$strip_x" 1
+    wait_for 2 _top_is "$BAR_SHOWN"
+    note "$round: shown $(ms_since "$t0") ms after the pointer set off for the strip"
+}
+off_bar downwards "$field_x" 400
+off_bar sideways $((bar_x - 250)) "$field_y"
+
+kill -0 "$LUMORA_PID" 2>/dev/null || fail "lumora exited"
 note "ok"

@@ -107,19 +107,6 @@ _pipewire_up() {
     [[ -S $E2E_TMP/runtime/pipewire-0 ]]
 }
 
-# mutter, once killed, leaves the lock files of its two X11 displays behind
-# with its pid in them; they go with it.
-_mutter_remove_locks() {
-    [[ -n $WL_COMPOSITOR_PID ]] || return 0
-    local lock n
-    for lock in /tmp/.X*-lock; do
-        [[ -f $lock && $(tr -d ' \n' <"$lock") == "$WL_COMPOSITOR_PID" ]] || continue
-        n=${lock#/tmp/.X}
-        n=${n%-lock}
-        rm -f "$lock" "/tmp/.X11-unix/X$n"
-    done
-}
-
 wl_start_mutter() {
     e2e_require mutter pipewire wireplumber Xwayland xprop xdotool xwininfo pgrep
     wl_start_bus
@@ -140,11 +127,17 @@ wl_start_mutter() {
         >"$E2E_TMP/mutter.log" 2>&1 &
     WL_COMPOSITOR_PID=$!
     e2e_own "$WL_COMPOSITOR_PID"
-    E2E_AFTER_STOP+=(_mutter_remove_locks)
     poll_for 20 _mutter_up || skip "mutter did not bring up XWayland within 20 s: $(tail -n 3 "$E2E_TMP/mutter.log" | tr '\n' ' ')"
     kill -0 "$WL_COMPOSITOR_PID" 2>/dev/null || skip "mutter cannot start here: $(tail -n 3 "$E2E_TMP/mutter.log" | tr '\n' ' ')"
-    # Xwayland is the compositor's child, not ours: stop it by its own pid.
-    e2e_own "$(_xwayland_pid "$WL_COMPOSITOR_PID")"
+    # Xwayland is the compositor's child, not ours: stop it by its own pid,
+    # but after mutter (the list is stopped last first). mutter stopped first
+    # ends its Xwayland and removes the lock files of its displays; with its
+    # Xwayland gone first it exits without that clean-up.
+    local xwayland
+    xwayland=$(_xwayland_pid "$WL_COMPOSITOR_PID")
+    unset 'E2E_OWN_PIDS[-1]'
+    e2e_own "$xwayland"
+    e2e_own "$WL_COMPOSITOR_PID"
     E2E_DISPLAY=$(_mutter_display)
     [[ $(wl_xwayland_of "$WL_COMPOSITOR_PID") == "$E2E_DISPLAY" ]] ||
         fail "mutter's Xwayland runs $(wl_xwayland_of "$WL_COMPOSITOR_PID"), its log names $E2E_DISPLAY"
