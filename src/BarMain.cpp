@@ -13,14 +13,7 @@
 int main(int argc, char* argv[])
 {
     const SLaunch launch = ParseCommandLine(argc, argv);
-    switch (launch.action) {
-    case ELaunchAction::Help: std::fputs(HelpText(), stdout); return 0;
-    case ELaunchAction::Version: std::printf("%s\n", VersionText()); return 0;
-    case ELaunchAction::Invalid: std::fprintf(stderr, "%s\n", launch.message.c_str()); return kUsageExitCode;
-    case ELaunchAction::Start:
-    case ELaunchAction::Show:
-    case ELaunchAction::Quit: break;
-    }
+    if (const int answered = AnswerOnConsole(launch); answered >= 0) return answered;
 
     // A bar that already runs takes the request; only the first process of
     // a user and display ever touches the data files or the display.

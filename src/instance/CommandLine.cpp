@@ -1,5 +1,6 @@
 #include "instance/CommandLine.h"
 
+#include <cstdio>
 #include <string_view>
 
 namespace {
@@ -53,4 +54,17 @@ const char* HelpText()
            "\n"
            "One bar runs per user and display. Bind 'lumora --show' to a key in the\n"
            "desktop's keyboard settings to summon it where no hotkey can be grabbed.\n";
+}
+
+int AnswerOnConsole(const SLaunch& launch)
+{
+    switch (launch.action) {
+    case ELaunchAction::Help: std::fputs(HelpText(), stdout); return 0;
+    case ELaunchAction::Version: std::printf("%s\n", VersionText()); return 0;
+    case ELaunchAction::Invalid: std::fprintf(stderr, "%s\n", launch.message.c_str()); return kUsageExitCode;
+    case ELaunchAction::Start:
+    case ELaunchAction::Show:
+    case ELaunchAction::Quit: break;
+    }
+    return -1;
 }

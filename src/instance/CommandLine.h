@@ -27,3 +27,7 @@ const char* HelpText();
 
 // Exit code of a command line that asks for nothing Lumora knows.
 inline constexpr int kUsageExitCode = 2;
+
+// Prints what --help, --version or a bad argument ask for and returns the
+// exit code; -1 for a launch that goes on to the bar.
+int AnswerOnConsole(const SLaunch& launch);
