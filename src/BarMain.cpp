@@ -19,11 +19,7 @@ int main(int argc, char* argv[])
     // a user and display ever touches the data files or the display.
     PreferXWayland();
     SInstancePaths paths;
-    std::string problem;
-    if (!FindInstancePaths(CurrentDisplayKey(), paths, problem)) {
-        std::fprintf(stderr, "%s\n", problem.c_str());
-        return 1;
-    }
+    if (!FindOwnInstancePaths(paths)) return 1;
     CInstanceLock lock;
     int listenFd = -1;
     if (!AdoptHandedOver(paths, lock, listenFd)) {

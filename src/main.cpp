@@ -14,11 +14,7 @@ int main(int argc, char* argv[])
     if (const int answered = AnswerOnConsole(launch); answered >= 0) return answered;
 
     SInstancePaths paths;
-    std::string problem;
-    if (!FindInstancePaths(CurrentDisplayKey(), paths, problem)) {
-        std::fprintf(stderr, "%s\n", problem.c_str());
-        return 1;
-    }
+    if (!FindOwnInstancePaths(paths)) return 1;
     CInstanceLock lock;
     const SInstanceOutcome outcome = ClaimOrHandOver(launch.action, paths, lock);
     if (!outcome.problem.empty()) std::fprintf(stderr, "%s\n", outcome.problem.c_str());
@@ -31,6 +27,7 @@ int main(int argc, char* argv[])
                      self.c_str());
         return 1;
     }
+    std::string problem;
     ExecBar(bar, argv, lock.Descriptor(), outcome.listenFd, problem);
     std::fprintf(stderr, "%s\n", problem.c_str());
     return 1;

@@ -1,5 +1,6 @@
 #include "instance/Launch.h"
 
+#include <cstdio>
 #include <thread>
 
 namespace {
@@ -51,4 +52,12 @@ SInstanceOutcome ClaimOrHandOver(ELaunchAction action, const SInstancePaths& pat
     outcome.exitCode = 1;
     outcome.problem = "lumora: a bar is running on this display but does not answer";
     return outcome;
+}
+
+bool FindOwnInstancePaths(SInstancePaths& paths)
+{
+    std::string problem;
+    if (FindInstancePaths(CurrentDisplayKey(), paths, problem)) return true;
+    std::fprintf(stderr, "%s\n", problem.c_str());
+    return false;
 }

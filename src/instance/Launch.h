@@ -14,6 +14,10 @@ struct SInstanceOutcome {
     std::string problem;     // one line for stderr, empty when all went well
 };
 
+// The lock and socket paths of this user and display; false, with the one
+// line printed on stderr, where there is no safe place for them.
+bool FindOwnInstancePaths(SInstancePaths& paths);
+
 // Becomes the bar (taking `lock`) or hands `action` to the one that runs.
 // Start and Show start a bar when none runs; Quit then does nothing. A
 // handed-over Quit returns once the bar has ended, or after `quitWait`. A
