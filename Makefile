@@ -6,7 +6,7 @@ FUZZ_SECONDS ?= 60
 JOBS      ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test asan fuzz bench screenshots install uninstall package clean format format-check
+.PHONY: all deps configure build run test asan fuzz bench screenshots install uninstall package clean format format-check lint
 
 all: build
 
@@ -71,8 +71,13 @@ FORMAT_FILES = $(shell git ls-files '*.cpp' '*.h')
 format: deps
 	@clang-format -i $(FORMAT_FILES)
 
-format-check: deps
+format-check: deps lint
 	@clang-format --dry-run -Werror $(FORMAT_FILES)
+
+# Rules clang-format cannot see (scripts/lint.sh): no QtTest macros in
+# GoogleTest files.
+lint:
+	@scripts/lint.sh
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR) fuzz/corpus-work

@@ -193,7 +193,7 @@ TEST_F(BarWindowTest, IconAtAllSizesAndHotkeyFollowTheFirstFrame)
 
     bar.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&bar));
-    QTRY_VERIFY(bar.IsStartupFinished());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return bar.IsStartupFinished(); }));
     EXPECT_EQ(QApplication::windowIcon().availableSizes().size(), 7);
     EXPECT_EQ(bar.windowIcon().availableSizes(), QApplication::windowIcon().availableSizes());
     // The keyboard request does not wait for the frame.
