@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
-# Checks a style rule clang-format cannot see: a GoogleTest file never uses
-# QtTest's checking macros (QVERIFY*, QCOMPARE*, QTRY_*). Outside a QtTest
-# runner they report to nobody, so a failed check passes silently and the
-# checks after it are skipped. Wait with ASSERT_TRUE(QTest::qWaitFor(...)).
+# Checks rules clang-format cannot see:
+# - a GoogleTest file never uses QtTest's checking macros (QVERIFY*,
+#   QCOMPARE*, QTRY_*). Outside a QtTest runner they report to nobody, so a
+#   failed check passes silently and the checks after it are skipped. Wait
+#   with ASSERT_TRUE(QTest::qWaitFor(...)).
+# - no include climbs out of its folder ("../"): a library reaches another
+#   folder only through the include folders of what it links, which is what
+#   keeps the layers (see DEVELOPERS.md).
 # With no arguments it checks every tracked C++ file; with arguments, those.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -15,6 +19,12 @@ fi
 
 status=0
 for f in "${files[@]}"; do
+  if hits=$(grep -nE '^\s*#\s*include\s*"\.\./' "$f"); then
+    while IFS= read -r hit; do
+      echo "$f:${hit%%:*}: include through \"../\"; include \"<folder>/Name.h\" from a library this one links" >&2
+    done <<<"$hits"
+    status=1
+  fi
   # A GoogleTest file includes gtest or defines a GoogleTest test.
   grep -qE '#include <gtest/|^\s*(TEST|TEST_F|TEST_P)\(' "$f" || continue
   # Line comments may name the macros; code may not.

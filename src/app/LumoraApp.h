@@ -1,7 +1,5 @@
 #pragma once
 
-#include "bar/BarLook.h"
-
 #include <QApplication>
 
 // The application object. It has no loop of its own: the owner runs the bar,

@@ -1,9 +1,9 @@
 // The bar's command routing, its menus and the dialogs its commands open.
 #include "bar/LumoraDlg.h"
 
-#include "app/ProductLinks.h"
 #include "dialogs/AboutDlg.h"
 #include "dialogs/CatalogDlg.h"
+#include "dialogs/ProductLinks.h"
 #include "engines/EngineMenuModel.h"
 #include "menus/EngineMenu.h"
 #include "menus/OptionsMenu.h"

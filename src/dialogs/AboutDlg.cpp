@@ -1,7 +1,7 @@
 #include "dialogs/AboutDlg.h"
 
-#include "app/ProductLinks.h"
 #include "dialogs/DialogSupport.h"
+#include "dialogs/ProductLinks.h"
 #include "dialogs/SimpleLink.h"
 
 #include <QApplication>

@@ -1,7 +1,6 @@
 // The bar's interaction on the offscreen platform: menus wired to the bar,
 // every command's effect, the click areas, dragging, auto hide and its
 // timers, F1 and the font dialog.
-#include "app/ProductLinks.h"
 #include "bar/BarTemplate.h"
 #include "bar/BarTestAccess.h"
 #include "bar/CursorBlink.h"
@@ -9,6 +8,7 @@
 #include "common/AddressRecorder.h"
 #include "common/TempConfigHome.h"
 #include "dialogs/DialogTestKit.h"
+#include "dialogs/ProductLinks.h"
 #include "engines/Catalog.h"
 #include "engines/EngineMenuModel.h"
 #include "menus/EngineMenu.h"

@@ -1,8 +1,8 @@
 #include "DialogTestKit.h"
 #include "common/AddressRecorder.h"
 
-#include "app/ProductLinks.h"
 #include "dialogs/AboutDlg.h"
+#include "dialogs/ProductLinks.h"
 #include "dialogs/SimpleLink.h"
 #include "platform/DialogUnits.h"
 
