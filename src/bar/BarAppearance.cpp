@@ -31,12 +31,7 @@ std::mt19937& SchemeRandom()
 void CLumoraDlg::ApplyColorScheme(int scheme)
 {
     m_settings.colorScheme = scheme;
-    if (const SColorScheme* colors = FindColorScheme(scheme)) {
-        m_backColor = colors->back;
-        m_boxColor = colors->box;
-        m_lineColor = colors->line;
-        m_textColor = colors->text;
-    }
+    if (const SColorScheme* colors = FindColorScheme(scheme)) m_colors = *colors;
 }
 
 // Never keeps the scheme in use, so the colours always change.
@@ -66,15 +61,16 @@ void CLumoraDlg::ApplyTransparency(int level)
     m_settings.transparency = level;
     // Nothing changes in the bar itself; the repaint request only makes the
     // new opacity reach the X server while the bar is idle.
-    update(m_searchBox);
+    update(m_layout.searchBox);
 }
 
 void CLumoraDlg::ApplyButtonView(int view)
 {
-    m_query->setGeometry(m_editRect.x(), m_editRect.y(),
-                         EditWidthForView(view, m_editRect.width(), m_optionsBox.width()), m_editRect.height());
+    m_query->setGeometry(m_layout.editRect.x(), m_layout.editRect.y(),
+                         EditWidthForView(view, m_layout.editRect.width(), m_layout.optionsBox.width()),
+                         m_layout.editRect.height());
     m_settings.buttonView = view;
-    update(m_searchBox);
+    update(m_layout.searchBox);
 }
 
 void CLumoraDlg::ApplyFonts()

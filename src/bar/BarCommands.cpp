@@ -128,7 +128,7 @@ void CLumoraDlg::ChooseEngine(int k)
     m_settings.engineIndex = k;
     m_engineMarked = true;
     // At once, so the new name shows while a dialog or menu is still up.
-    repaint(m_engineBox);
+    repaint(m_layout.engineBox);
 }
 
 // The dialog works on its own copy of the engine list; only OK hands it back.

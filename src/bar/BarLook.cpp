@@ -1,5 +1,7 @@
 #include "BarLook.h"
 
+#include "store/Settings.h"
+
 #include <QFont>
 #include <QImageReader>
 #include <QPixmap>
@@ -83,10 +85,15 @@ bool UsesFullEditWidth(int view)
     return view == kViewNot;
 }
 
+int NarrowEditWidth(int fullEditWidth, int optionsBoxWidth)
+{
+    return fullEditWidth - optionsBoxWidth + 5;
+}
+
 int EditWidthForView(int view, int fullEditWidth, int optionsBoxWidth)
 {
     if (UsesFullEditWidth(view)) return fullEditWidth;
-    return fullEditWidth - optionsBoxWidth + 5;
+    return NarrowEditWidth(fullEditWidth, optionsBoxWidth);
 }
 
 // ---- Fonts -------------------------------------------------------------
@@ -95,9 +102,10 @@ void InstallFontSubstitutes()
 {
     // DejaVu Sans first: it is one of the build's dependencies, so the bar
     // looks the same on every machine that lacks Tahoma.
-    QFont::insertSubstitutions(QStringLiteral("Tahoma"), {QStringLiteral("DejaVu Sans"), QStringLiteral("Verdana"),
-                                                          QStringLiteral("Liberation Sans"),
-                                                          QStringLiteral("Nimbus Sans"), QStringLiteral("FreeSans")});
+    QFont::insertSubstitutions(QString::fromLatin1(kBarFaceName),
+                               {QStringLiteral("DejaVu Sans"), QStringLiteral("Verdana"),
+                                QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
+                                QStringLiteral("FreeSans")});
 }
 
 // ---- Icon ---------------------------------------------------------------
@@ -129,9 +137,9 @@ QIcon AppIconImage32()
 
 namespace {
 
-QFont MakeTahoma(int pixelSize, QFont::Weight weight)
+QFont MakeBarFont(int pixelSize, QFont::Weight weight)
 {
-    QFont font(QStringLiteral("Tahoma"));
+    QFont font(QString::fromLatin1(kBarFaceName));
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(pixelSize);
     font.setWeight(weight);
@@ -143,12 +151,12 @@ QFont MakeTahoma(int pixelSize, QFont::Weight weight)
 
 QFont MakeEngineFont()
 {
-    return MakeTahoma(13, QFont::Black);
+    return MakeBarFont(13, QFont::Black);
 }
 
 QFont MakeGoFont()
 {
-    return MakeTahoma(11, QFont::Normal);
+    return MakeBarFont(11, QFont::Normal);
 }
 
 // ---- Pixel shapes ----------------------------------------------------------

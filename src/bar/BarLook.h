@@ -26,8 +26,10 @@
 
 inline constexpr int kSchemeCount = kColorSchemeOption.valueCount;
 
+// The four colours of a scheme: the bar holds the current one and paints
+// with it.
 struct SColorScheme {
-    int index;
+    int index = -1;
     QColor back;  // whole background
     QColor box;   // fill of the options box
     QColor line;  // outlines, separator and search glyphs
@@ -42,6 +44,18 @@ const SColorScheme* FindColorScheme(int index);
 
 // The query field is white whatever the scheme.
 inline const QColor kFieldColor{255, 255, 255};
+
+// ---- Layout --------------------------------------------------------------
+
+// The bar's rectangles, in client coordinates.
+struct SBarLayout {
+    QRect engineBox;
+    QRect optionsBox;
+    QRect searchBox;
+    QRect editRect;   // the query field's full width
+    QRect fieldRect;  // the white area around it
+    QRect pullStrip;  // bottom rows, all that shows of a hidden bar
+};
 
 // ---- Rounding ------------------------------------------------------------
 
@@ -87,13 +101,16 @@ inline constexpr int kButtonViewCount = kButtonViewOption.valueCount;
 // search box free.
 bool UsesFullEditWidth(int view);
 
-// Width of the query edit for a view: the full field, or narrowed so that it
-// ends 5 pixels left of where the search box begins.
+// Width of the query edit beside a search button: it ends 5 pixels left of
+// where the search box begins.
+int NarrowEditWidth(int fullEditWidth, int optionsBoxWidth);
+
+// Width of the query edit for a view: the full field, or the narrow one.
 int EditWidthForView(int view, int fullEditWidth, int optionsBoxWidth);
 
 // ---- Fonts -------------------------------------------------------------
 
-// Where "Tahoma" is not installed, picks a sans face of similar build instead
+// Where the bar's face (kBarFaceName) is not installed, picks a sans face of similar build instead
 // of whatever the font matcher would fall back to. Call once after the
 // application object exists.
 void InstallFontSubstitutes();
@@ -107,10 +124,10 @@ QIcon AppIcon();
 // Its one 32 x 32 image: what the bar's window carries from the start.
 QIcon AppIconImage32();
 
-// The engine name's font: "Tahoma", 13-pixel characters, heaviest weight.
+// The engine name's font: the bar's face, 13-pixel characters, heaviest weight.
 QFont MakeEngineFont();
 
-// The "Go" glyph's font: "Tahoma", 11-pixel characters, normal weight.
+// The "Go" glyph's font: the bar's face, 11-pixel characters, normal weight.
 QFont MakeGoFont();
 
 // ---- Pixel shapes ----------------------------------------------------------

@@ -23,19 +23,19 @@ void DrawRoundBox(QPainter& painter, const QRect& box, int diameter, const QColo
 void DrawEngineName(QPainter& painter, const SBarPaintState& s)
 {
     painter.save();
-    painter.setClipRect(s.engineBox, Qt::IntersectClip);
+    painter.setClipRect(s.layout.engineBox, Qt::IntersectClip);
     painter.setFont(s.engineFont);
-    painter.setPen(s.textColor);
+    painter.setPen(s.colors.text);
     painter.setBackgroundMode(Qt::TransparentMode);
     // One line from the box's top-left corner; a long name runs into the
     // clip rather than wrapping.
-    painter.drawText(s.engineBox, Qt::AlignLeft | Qt::AlignTop, QStringLiteral("  ") + s.engineName);
+    painter.drawText(s.layout.engineBox, Qt::AlignLeft | Qt::AlignTop, QStringLiteral("  ") + s.engineName);
     painter.restore();
 }
 
 void DrawSearchGlyph(QPainter& painter, const SBarPaintState& s)
 {
-    const QRect& g = s.searchBox;
+    const QRect& g = s.layout.searchBox;
     const int x = g.left();
     const int y = g.top();
     // The arrows' triangle, pointing right.
@@ -45,24 +45,24 @@ void DrawSearchGlyph(QPainter& painter, const SBarPaintState& s)
     case kViewZoom: {
         // A lens with its handle hanging below; the handle's last row is
         // three pixels above the box's bottom edge.
-        DrawRoundBox(painter, QRect(x + 7, y + 3, 11, 11), 11, kFieldColor, s.lineColor);
+        DrawRoundBox(painter, QRect(x + 7, y + 3, 11, 11), 11, kFieldColor, s.colors.line);
         const int top = y + 13;
         const int end = g.top() + g.height() - 3;
-        if (end > top) painter.fillRect(QRect(x + g.width() / 2, top, 1, end - top), s.lineColor);
+        if (end > top) painter.fillRect(QRect(x + g.width() / 2, top, 1, end - top), s.colors.line);
         break;
     }
     case kViewArrow1: {
         std::vector<QPoint> closed = arrow;
         closed.push_back(arrow.front());
-        FillRuns(painter, PolylinePixels(closed, 1), s.lineColor);
+        FillRuns(painter, PolylinePixels(closed, 1), s.colors.line);
         break;
     }
-    case kViewArrow2: FillRuns(painter, ConvexPolygonFill(arrow), s.lineColor); break;
-    case kViewArrow3: FillRuns(painter, PolylinePixels(arrow, 3), s.lineColor); break;
+    case kViewArrow2: FillRuns(painter, ConvexPolygonFill(arrow), s.colors.line); break;
+    case kViewArrow3: FillRuns(painter, PolylinePixels(arrow, 3), s.colors.line); break;
     case kViewGo:
         painter.save();
         painter.setFont(MakeGoFont());
-        painter.setPen(s.textColor);
+        painter.setPen(s.colors.text);
         painter.setBackgroundMode(Qt::TransparentMode);
         painter.drawText(g, Qt::AlignCenter | Qt::TextSingleLine, QStringLiteral("Go"));
         painter.restore();
@@ -80,23 +80,27 @@ void PaintBar(QPainter& painter, const SBarPaintState& s)
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
 
-    painter.fillRect(QRect(0, 0, s.width, s.height), s.backColor);
+    painter.fillRect(QRect(0, 0, s.width, s.height), s.colors.back);
 
     if (s.hoverEngine)
-        DrawRoundBox(painter, s.engineBox, CornerDiameter(kEngineBoxElement, s.rounding), QColor(), s.lineColor);
+        DrawRoundBox(painter, s.layout.engineBox, CornerDiameter(kEngineBoxElement, s.rounding), QColor(),
+                     s.colors.line);
 
-    DrawRoundBox(painter, s.optionsBox, CornerDiameter(kOptionsBoxElement, s.rounding), s.boxColor, s.lineColor);
-    DrawRoundBox(painter, s.fieldRect, CornerDiameter(kQueryFieldElement, s.rounding), kFieldColor, s.lineColor);
+    DrawRoundBox(painter, s.layout.optionsBox, CornerDiameter(kOptionsBoxElement, s.rounding), s.colors.box,
+                 s.colors.line);
+    DrawRoundBox(painter, s.layout.fieldRect, CornerDiameter(kQueryFieldElement, s.rounding), kFieldColor,
+                 s.colors.line);
 
     // Its top edge lies above the window: only the sides and the rounded
     // bottom show.
     DrawRoundBox(painter, BarOutlineBox(QSize(s.width, s.height)), CornerDiameter(kBarOutlineElement, s.rounding),
-                 QColor(), s.lineColor);
+                 QColor(), s.colors.line);
 
     DrawEngineName(painter, s);
 
     if (s.buttonView != kViewNot)
-        painter.fillRect(QRect(s.searchBox.left(), s.searchBox.top(), 1, s.searchBox.height()), s.lineColor);
+        painter.fillRect(QRect(s.layout.searchBox.left(), s.layout.searchBox.top(), 1, s.layout.searchBox.height()),
+                         s.colors.line);
     DrawSearchGlyph(painter, s);
 
     painter.restore();

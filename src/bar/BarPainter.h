@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QColor>
+#include "bar/BarLook.h"
+
 #include <QFont>
-#include <QRect>
 #include <QString>
 
 class QPainter;
@@ -12,14 +12,8 @@ class QPainter;
 struct SBarPaintState {
     int width = 0;   // W
     int height = 0;  // H
-    QRect engineBox;
-    QRect optionsBox;
-    QRect fieldRect;
-    QRect searchBox;
-    QColor backColor;
-    QColor boxColor;
-    QColor lineColor;
-    QColor textColor;
+    SBarLayout layout;
+    SColorScheme colors;
     int rounding = 0;    // level 0..4
     int buttonView = 0;  // EButtonView
     bool hoverEngine = false;

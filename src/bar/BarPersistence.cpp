@@ -38,8 +38,7 @@ void CLumoraDlg::LoadCatalogOrBuiltIn()
 // good file behind; either way the bar ends.
 void CLumoraDlg::SaveAndClose()
 {
-    m_windowRect = QRect(WindowSystemPosition(this), size());
-    m_settings.barLeft = m_windowRect.left();
+    m_settings.barLeft = WindowSystemPosition(this).x();
     SaveSettings(GetAppDataPath(kSettingsSuffix), m_settings);
     SaveCatalog(GetAppDataPath(kCatalogSuffix), m_engines);
     SaveIniSettings(GetAppDataPath(kIniSuffix), m_iniFile, m_ini);

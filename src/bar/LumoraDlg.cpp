@@ -36,7 +36,10 @@ bool IsEnterKey(int key)
 }  // namespace
 
 CLumoraDlg::CLumoraDlg()
-    : m_hIcon(AppIconImage32())
+    : m_hIcon(AppIconImage32()),
+      m_autoHide(
+          this, [this] { return m_settings.autoHide != 0; }, [this] { return m_summon.IsActive(); }),
+      m_summon(this, m_autoHide)
 {
     setWindowIcon(m_hIcon);
     m_query = new QLineEdit(this);
@@ -55,9 +58,11 @@ CLumoraDlg::CLumoraDlg()
     // Every paint covers the whole window.
     setAttribute(Qt::WA_OpaquePaintEvent);
     MakeDockWindow(this);
-    PrepareMouseAndTimers();
+    // Hover and auto hide need the moves of a pointer with no button down.
+    setMouseTracking(true);
+    connect(&m_autoHide, &CAutoHide::PointerLeft, this, [this] { m_summon.OnCrossing(false); });
     // Dialogs open below the bar's shown place, never under it.
-    new CDialogPlacer([this] { return QRect(QPoint(m_barLeft, kShownTop), size()); }, this);
+    new CDialogPlacer([this] { return m_autoHide.ShownRect(); }, this);
 
     OnInitDialog();
 }
@@ -70,8 +75,6 @@ CLumoraDlg::~CLumoraDlg() = default;
 void CLumoraDlg::OnInitDialog()
 {
     m_hoverEngine = false;
-    m_dragging = false;
-    m_shown = true;
 
     LayOutBar();
     RemoveLeftoverTempFiles();
@@ -80,9 +83,7 @@ void CLumoraDlg::OnInitDialog()
     LoadIniOrDefaults();
 
     // Moving before the dialog is shown also keeps QDialog from centring it.
-    m_barLeft = m_settings.barLeft;
-    MoveBarTop(kShownTop);
-    m_windowRect = BarRect();
+    m_autoHide.PlaceAt(m_settings.barLeft);
 
     ApplyColorScheme(m_settings.colorScheme);
     ApplyFonts();
@@ -126,14 +127,12 @@ void CLumoraDlg::showEvent(QShowEvent* event)
     QTimer::singleShot(0, this, [this] { TakeKeyboard(0); });
 }
 
-SBarLayout CLumoraDlg::Layout() const
+void CLumoraDlg::Summon(std::uint32_t userTime)
 {
-    return {m_engineBox, m_optionsBox, m_searchBox, m_editRect, m_fieldRect, m_pullStrip};
-}
-
-SBarColors CLumoraDlg::Colors() const
-{
-    return {m_backColor, m_boxColor, m_lineColor, m_textColor};
+    m_summon.Begin();
+    RequestActivation(this, userTime);
+    m_query->setFocus(Qt::ShortcutFocusReason);
+    m_query->selectAll();
 }
 
 void CLumoraDlg::RunSearch(std::string query)
@@ -153,7 +152,7 @@ bool CLumoraDlg::eventFilter(QObject* watched, QEvent* event)
         if (IsEnterKey(key->key())) {
             RunSearch(m_query->text().toStdString());
             // The address is on its way: a summoned bar has done its job.
-            EndSummon(false);
+            m_summon.End(false);
         }
     } else if (watched == m_query && event->type() == QEvent::MouseButtonPress) {
         TakeKeyboard(static_cast<std::uint32_t>(static_cast<QMouseEvent*>(event)->timestamp()));
@@ -173,7 +172,7 @@ void CLumoraDlg::keyPressEvent(QKeyEvent* event)
     }
     if (event->key() == Qt::Key_Escape || IsEnterKey(event->key())) {
         // Escape never ends the bar; it only sends a summoned bar back.
-        if (event->key() == Qt::Key_Escape) EndSummon(true);
+        if (event->key() == Qt::Key_Escape) m_summon.End(true);
         event->accept();
         return;
     }
@@ -194,14 +193,8 @@ void CLumoraDlg::paintEvent(QPaintEvent*)
     SBarPaintState state;
     state.width = width();
     state.height = height();
-    state.engineBox = m_engineBox;
-    state.optionsBox = m_optionsBox;
-    state.fieldRect = m_fieldRect;
-    state.searchBox = m_searchBox;
-    state.backColor = m_backColor;
-    state.boxColor = m_boxColor;
-    state.lineColor = m_lineColor;
-    state.textColor = m_textColor;
+    state.layout = m_layout;
+    state.colors = m_colors;
     state.rounding = m_settings.rounding;
     state.buttonView = m_settings.buttonView;
     state.hoverEngine = m_hoverEngine;

@@ -1,6 +1,7 @@
 #include "dialogs/SimpleLink.h"
 
 #include "platform/AddressOpener.h"
+#include "store/Settings.h"
 
 #include <QCursor>
 #include <QMouseEvent>
@@ -26,7 +27,7 @@ CSimpleLink::CSimpleLink(QWidget* parent)
 
 QFont CSimpleLink::DefaultLinkFont()
 {
-    QFont font(QStringLiteral("Tahoma"));
+    QFont font(QString::fromLatin1(kBarFaceName));
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(11);
     font.setUnderline(true);

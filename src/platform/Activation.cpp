@@ -1,5 +1,6 @@
 #include "platform/Activation.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QWidget>
 #include <QtGui/qguiapplication_platform.h>
@@ -110,4 +111,11 @@ void AdoptActivationToken()
     if (Env("DESKTOP_STARTUP_ID").empty()) setenv("DESKTOP_STARTUP_ID", token.c_str(), 1);
     // Used up: programs the bar starts (the browser) must not present it again.
     unsetenv("XDG_ACTIVATION_TOKEN");
+}
+
+bool InputHeldElsewhere(const QWidget* window)
+{
+    if (QApplication::activePopupWidget()) return true;
+    const QWidget* modal = QApplication::activeModalWidget();
+    return modal && modal != window;
 }

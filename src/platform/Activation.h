@@ -15,6 +15,10 @@ class QWidget;
 // Qt part (raise, activate, focus) happens.
 void RequestActivation(QWidget* window, std::uint32_t userTime);
 
+// Whether a popup menu or another window's modal dialog holds the input, so
+// `window` hears nothing of the pointer's comings and goings until it closes.
+bool InputHeldElsewhere(const QWidget* window);
+
 // Before QApplication exists, once the platform is chosen: a launcher on a
 // Wayland session hands the new program an XDG_ACTIVATION_TOKEN; for an X11
 // program the same token serves as the startup-notification id

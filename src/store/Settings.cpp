@@ -172,7 +172,7 @@ void SetDefaultSettings(SSettings& s, int desktopWidth, int barWidth)
     s = SSettings{};  // reserved areas and padding all zero
     for (const SOption* option : kOptions) SetOptionValue(s, *option, option->defaultValue);
     s.barLeft = CenterOnDesktop(desktopWidth, barWidth);
-    s.SetFaceName("Tahoma");
+    s.SetFaceName(kBarFaceName);
     s.fontWeightFlag = 0;
     s.fontItalic = 0;
     s.fontHeight = kDefaultFontHeight;

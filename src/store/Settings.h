@@ -8,6 +8,10 @@
 // Size of the settings file and of the record's byte image.
 inline constexpr std::size_t kSettingsSize = 308;
 
+// The face of the bar's own texts (the engine's name, "Go", the links) and
+// the query field's default face.
+inline constexpr char kBarFaceName[] = "Tahoma";
+
 // Every persisted option of the bar. The byte image is defined by
 // EncodeSettings/DecodeSettings, never by the struct's layout.
 struct SSettings {

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "bar/LumoraDlg.h"
-#include "platform/PointerGuard.h"
 
-// What a test cannot reach through commands and events: an engine list put
-// in place while the bar runs, auto hide set without the switch's own effects
-// (a hidden bar with auto hide off cannot come about otherwise), and a colour
-// scheme index no command sends, and the pointer guard on any display.
+// What a test cannot reach through commands, events and the bar's parts'
+// interfaces, three uses: an engine list put in place while the bar runs
+// (as the catalogue dialog's OK would, without driving the dialog), auto hide
+// set without the switch's own effects (a hidden bar with auto hide off
+// cannot come about otherwise), and a colour scheme index no command sends.
 struct CBarTestAccess {
     // As after the catalogue's OK: the list is the bar's, the engine menu is
     // rebuilt and has no mark.
@@ -20,11 +20,4 @@ struct CBarTestAccess {
     static void ApplyColorScheme(CLumoraDlg& bar, int scheme) { bar.ApplyColorScheme(scheme); }
 
     static void SetAutoHide(CLumoraDlg& bar, bool on) { bar.m_settings.autoHide = on ? 1 : 0; }
-
-    // The pointer guard as on a display that needs one.
-    static CPointerGuard* AddPointerGuard(CLumoraDlg& bar)
-    {
-        bar.AttachPointerGuard(new CPointerGuard(&bar));
-        return bar.m_pointerGuard;
-    }
 };

@@ -131,9 +131,9 @@ TEST_F(BarInteractionTest, StartWithoutFilesMarksTheEngineAndAutoHide)
     EXPECT_EQ(bar.Settings().autoHide, 1);
     EXPECT_TRUE(bar.OptionsMenu()->IsChecked(kAutoHideCommand));
     // The start-up's mouse move starts the hide poll; the pin runs always.
-    EXPECT_TRUE(bar.IsBarTimerRunning(CLumoraDlg::TIMER_HIDE_POLL));
-    EXPECT_FALSE(bar.IsBarTimerRunning(CLumoraDlg::TIMER_SHOW_POLL));
-    EXPECT_TRUE(bar.IsBarTimerRunning(CLumoraDlg::TIMER_PIN));
+    EXPECT_TRUE(bar.AutoHide().IsPollRunning(CAutoHide::HidePoll));
+    EXPECT_FALSE(bar.AutoHide().IsPollRunning(CAutoHide::ShowPoll));
+    EXPECT_TRUE(bar.AutoHide().IsPinning());
     EXPECT_EQ(bar.focusWidget(), bar.QueryField());
     // The field's cursor stops blinking when nobody uses the bar.
     EXPECT_EQ(bar.findChildren<CCursorBlinkPause*>().size(), 1);
@@ -175,19 +175,19 @@ TEST_F(BarInteractionTest, StartWithAutoHideHidesSoonUnlessTheCursorIsOverTheBar
         CLumoraDlg bar;
         Show(bar);
         EXPECT_TRUE(QTest::qWaitFor([&] { return bar.y() == kHiddenTop; }, 3000));
-        EXPECT_FALSE(bar.IsShown());
-        EXPECT_TRUE(bar.IsBarTimerRunning(CLumoraDlg::TIMER_SHOW_POLL));
-        EXPECT_FALSE(bar.IsBarTimerRunning(CLumoraDlg::TIMER_HIDE_POLL));
+        EXPECT_FALSE(bar.AutoHide().IsShown());
+        EXPECT_TRUE(bar.AutoHide().IsPollRunning(CAutoHide::ShowPoll));
+        EXPECT_FALSE(bar.AutoHide().IsPollRunning(CAutoHide::HidePoll));
     }
     {
         CLumoraDlg bar;
         Show(bar);
         QCursor::setPos(bar.mapToGlobal(QPoint(100, 30)));
         // Ticks with the cursor over the bar find nothing to do.
-        bar.OnTimer(CLumoraDlg::TIMER_HIDE_POLL);
-        bar.OnTimer(CLumoraDlg::TIMER_HIDE_POLL);
+        bar.AutoHide().Poll();
+        bar.AutoHide().Poll();
         EXPECT_EQ(bar.y(), -2);
-        EXPECT_TRUE(bar.IsShown());
+        EXPECT_TRUE(bar.AutoHide().IsShown());
     }
 }
 
@@ -420,16 +420,16 @@ TEST_F(BarInteractionTest, ClickOnThePullStripShowsAHiddenBarAtOnce)
         SCOPED_TRACE(autoHide);
         CLumoraDlg bar;
         Show(bar);
-        bar.ShowBar(false);
+        bar.AutoHide().ShowBar(false);
         ASSERT_EQ(bar.y(), kHiddenTop);
         CBarTestAccess::SetAutoHide(bar, autoHide != 0);
 
         QTest::mouseClick(&bar, Qt::LeftButton, {}, QPoint(100, bar.height() - 2));
         EXPECT_EQ(bar.y(), -2);
-        EXPECT_TRUE(bar.IsShown());
+        EXPECT_TRUE(bar.AutoHide().IsShown());
         // The hide poll starts also with auto hide off.
-        EXPECT_TRUE(bar.IsBarTimerRunning(CLumoraDlg::TIMER_HIDE_POLL));
-        EXPECT_FALSE(bar.IsBarTimerRunning(CLumoraDlg::TIMER_SHOW_POLL));
+        EXPECT_TRUE(bar.AutoHide().IsPollRunning(CAutoHide::HidePoll));
+        EXPECT_FALSE(bar.AutoHide().IsPollRunning(CAutoHide::ShowPoll));
     }
 }
 
@@ -440,7 +440,7 @@ TEST_F(BarInteractionTest, DoubleClickSwitchesAutoHide)
     QTest::mouseDClick(&bar, Qt::LeftButton, {}, kSurface);
     EXPECT_EQ(bar.Settings().autoHide, 0);
     EXPECT_FALSE(bar.OptionsMenu()->IsChecked(kAutoHideCommand));
-    EXPECT_FALSE(bar.IsDragging());
+    EXPECT_FALSE(bar.AutoHide().IsDragging());
 }
 
 // ---- the pointer leaving ------------------------------------------------------
@@ -462,7 +462,7 @@ TEST_F(BarInteractionTest, ALeaveRetractsTheBarWhileTheQueryStillAnswersInside)
         QTest::mouseMove(&bar, kSurface);
         leave(bar);
         ASSERT_TRUE(QTest::qWaitFor([&] { return bar.y() == kHiddenTop; }, 2000));
-        EXPECT_FALSE(bar.IsShown());
+        EXPECT_FALSE(bar.AutoHide().IsShown());
     }
     for (const bool byEnter : {true, false}) {
         SCOPED_TRACE(byEnter ? "enter" : "move");
@@ -477,9 +477,9 @@ TEST_F(BarInteractionTest, ALeaveRetractsTheBarWhileTheQueryStillAnswersInside)
             // Somewhere new: a move to where the pointer already was is no move.
             QTest::mouseMove(&bar, kSurface + QPoint(7, 1));
         }
-        bar.OnTimer(CLumoraDlg::TIMER_HIDE_POLL);
+        bar.AutoHide().Poll();
         EXPECT_EQ(bar.y(), -2);
-        EXPECT_TRUE(bar.IsShown());
+        EXPECT_TRUE(bar.AutoHide().IsShown());
     }
     {
         CLumoraDlg bar;
@@ -487,7 +487,7 @@ TEST_F(BarInteractionTest, ALeaveRetractsTheBarWhileTheQueryStillAnswersInside)
         ParkPointer(bar, kSurface);
         QTest::mousePress(&bar, Qt::LeftButton, {}, kSurface);
         leave(bar);
-        bar.OnTimer(CLumoraDlg::TIMER_HIDE_POLL);
+        bar.AutoHide().Poll();
         EXPECT_EQ(bar.y(), -2);
         QTest::mouseRelease(&bar, Qt::LeftButton, {}, kSurface);
     }
@@ -506,7 +506,9 @@ TEST_F(BarInteractionTest, ThePointerGuardStandsInForTheMissingLeave)
     };
     CLumoraDlg bar;
     Show(bar);
-    CPointerGuard* guard = CBarTestAccess::AddPointerGuard(bar);
+    // The guard as on a display that needs one.
+    CPointerGuard* guard = new CPointerGuard(&bar);
+    bar.AutoHide().UsePointerGuard(guard);
     ParkPointer(bar, kSurface);  // stays there: the stale answer
     QTest::mouseMove(&bar, kSurface);
     ASSERT_TRUE(guard->IsUp());
@@ -532,7 +534,7 @@ TEST_F(BarInteractionTest, ThePointerGuardStandsInForTheMissingLeave)
     ParkPointer(bar, QPoint(kSurface.x(), bar.height() - 1));
     ASSERT_TRUE(guard->IsUp());
     EXPECT_EQ(guard->Bands()[2].top(), kHiddenTop + bar.height());
-    bar.ShowBar(true);
+    bar.AutoHide().ShowBar(true);
     EXPECT_EQ(guard->Bands()[2].top(), shownRect.bottom() + 1);
 
     QTest::mousePress(&bar, Qt::LeftButton, {}, kSurface);
@@ -586,18 +588,18 @@ TEST_F(BarInteractionTest, DragMovesSidewaysOnlyAndNeverHides)
 {
     CLumoraDlg bar;
     Show(bar);
-    bar.ShowBar(false);  // auto hide is on: start from the hidden bar
+    bar.AutoHide().ShowBar(false);  // auto hide is on: start from the hidden bar
     const int x0 = bar.x();
 
     // Grab the pull strip and pull right: the bar comes down and follows.
     const QPoint grip(100, bar.height() - 2);
     QTest::mousePress(&bar, Qt::LeftButton, {}, grip);
-    EXPECT_TRUE(bar.IsDragging());
+    EXPECT_TRUE(bar.AutoHide().IsDragging());
     QTest::mouseMove(&bar, grip + QPoint(40, 0));
     EXPECT_EQ(bar.pos(), QPoint(x0 + 40, -2));
-    EXPECT_TRUE(bar.IsShown());
-    EXPECT_FALSE(bar.IsBarTimerRunning(CLumoraDlg::TIMER_SHOW_POLL));
-    EXPECT_TRUE(bar.IsBarTimerRunning(CLumoraDlg::TIMER_HIDE_POLL));
+    EXPECT_TRUE(bar.AutoHide().IsShown());
+    EXPECT_FALSE(bar.AutoHide().IsPollRunning(CAutoHide::ShowPoll));
+    EXPECT_TRUE(bar.AutoHide().IsPollRunning(CAutoHide::HidePoll));
 
     // Off the left edge of the screen is allowed.
     QTest::mouseMove(&bar, grip - QPoint(x0 + 200, 0));
@@ -605,12 +607,12 @@ TEST_F(BarInteractionTest, DragMovesSidewaysOnlyAndNeverHides)
 
     // The cursor far away, the button still down: a poll tick does nothing.
     QCursor::setPos(kAway + QPoint(600, 0));
-    bar.OnTimer(CLumoraDlg::TIMER_HIDE_POLL);
+    bar.AutoHide().Poll();
     EXPECT_EQ(bar.y(), -2);
 
     // After the release the poll hides the bar by itself.
     QTest::mouseRelease(&bar, Qt::LeftButton, {}, grip);
-    EXPECT_FALSE(bar.IsDragging());
+    EXPECT_FALSE(bar.AutoHide().IsDragging());
     EXPECT_TRUE(QTest::qWaitFor([&] { return bar.y() == kHiddenTop; }, 3000));
 }
 
@@ -655,59 +657,59 @@ TEST_F(BarInteractionTest, ShowBarSlidesInFivePixelStepsAndSwapsThePolls)
     for (int top = kHiddenTop + 5; top < -2; top += 5) up.push_back(top);
     up.push_back(-2);
 
-    bar.ShowBar(false);
+    bar.AutoHide().ShowBar(false);
     QApplication::processEvents();
     EXPECT_EQ(tops, down);
-    EXPECT_FALSE(bar.IsShown());
-    EXPECT_TRUE(bar.IsBarTimerRunning(CLumoraDlg::TIMER_SHOW_POLL));
-    EXPECT_FALSE(bar.IsBarTimerRunning(CLumoraDlg::TIMER_HIDE_POLL));
+    EXPECT_FALSE(bar.AutoHide().IsShown());
+    EXPECT_TRUE(bar.AutoHide().IsPollRunning(CAutoHide::ShowPoll));
+    EXPECT_FALSE(bar.AutoHide().IsPollRunning(CAutoHide::HidePoll));
 
     tops.clear();
-    bar.ShowBar(true);
+    bar.AutoHide().ShowBar(true);
     QApplication::processEvents();
     EXPECT_EQ(tops, up);
-    EXPECT_TRUE(bar.IsShown());
-    EXPECT_FALSE(bar.IsBarTimerRunning(CLumoraDlg::TIMER_SHOW_POLL));
-    EXPECT_TRUE(bar.IsBarTimerRunning(CLumoraDlg::TIMER_HIDE_POLL));
+    EXPECT_TRUE(bar.AutoHide().IsShown());
+    EXPECT_FALSE(bar.AutoHide().IsPollRunning(CAutoHide::ShowPoll));
+    EXPECT_TRUE(bar.AutoHide().IsPollRunning(CAutoHide::HidePoll));
 
     // Without auto hide the bar never hides.
     bar.OnCommand(kAutoHideCommand);
-    bar.ShowBar(false);
+    bar.AutoHide().ShowBar(false);
     EXPECT_EQ(bar.y(), -2);
-    EXPECT_TRUE(bar.IsShown());
+    EXPECT_TRUE(bar.AutoHide().IsShown());
 }
 
 TEST_F(BarInteractionTest, TheCursorRestingOnTheStripBringsTheBarBack)
 {
     CLumoraDlg bar;
     Show(bar);
-    bar.ShowBar(false);
+    bar.AutoHide().ShowBar(false);
     const QPoint strip(100, bar.height() - 1);
     QCursor::setPos(bar.mapToGlobal(strip));
     QTest::mouseMove(&bar, strip);
     EXPECT_TRUE(QTest::qWaitFor([&] { return bar.y() == -2; }, 3000));
-    EXPECT_TRUE(bar.IsShown());
+    EXPECT_TRUE(bar.AutoHide().IsShown());
 }
 
 TEST_F(BarInteractionTest, SwitchingAutoHideOffBringsTheBarBackAtOnce)
 {
     CLumoraDlg bar;
     Show(bar);
-    bar.ShowBar(false);
+    bar.AutoHide().ShowBar(false);
     bar.OnCommand(kAutoHideCommand);
     EXPECT_EQ(bar.y(), -2);
-    EXPECT_TRUE(bar.IsShown());
-    EXPECT_FALSE(bar.IsBarTimerRunning(CLumoraDlg::TIMER_SHOW_POLL));
+    EXPECT_TRUE(bar.AutoHide().IsShown());
+    EXPECT_FALSE(bar.AutoHide().IsPollRunning(CAutoHide::ShowPoll));
 
     // Shown and switched off: the hide poll stops.
     bar.OnCommand(kAutoHideCommand);
     bar.OnCommand(kAutoHideCommand);
-    EXPECT_FALSE(bar.IsBarTimerRunning(CLumoraDlg::TIMER_HIDE_POLL));
+    EXPECT_FALSE(bar.AutoHide().IsPollRunning(CAutoHide::HidePoll));
     // Switched on: nothing happens until the cursor moves over the bar.
     bar.OnCommand(kAutoHideCommand);
-    EXPECT_FALSE(bar.IsBarTimerRunning(CLumoraDlg::TIMER_HIDE_POLL));
+    EXPECT_FALSE(bar.AutoHide().IsPollRunning(CAutoHide::HidePoll));
     QTest::mouseMove(&bar, kSurface);
-    EXPECT_TRUE(bar.IsBarTimerRunning(CLumoraDlg::TIMER_HIDE_POLL));
+    EXPECT_TRUE(bar.AutoHide().IsPollRunning(CAutoHide::HidePoll));
 }
 
 TEST_F(BarInteractionTest, PollsGoOnWhileAPopupMenuIsOpen)
@@ -749,7 +751,7 @@ TEST_F(BarInteractionTest, APinnedBarGoesBackToTheTopEdge)
         bar.move(123, 200);
         EXPECT_TRUE(QTest::qWaitFor([&] { return bar.y() == row.expectedTop; }, 1000));
         EXPECT_EQ(bar.x(), 123);
-        EXPECT_TRUE(bar.IsShown());  // the pin moves the bar only
+        EXPECT_TRUE(bar.AutoHide().IsShown());  // the pin moves the bar only
         // A move that leaves the top edge above the screen stays.
         bar.move(50, -1);
         QTest::qWait(static_cast<int>(kPinDelay.count() * 3));

@@ -39,15 +39,11 @@ SBarPaintState ReferenceState(int scheme = 1, int view = kViewZoom, int rounding
     SBarPaintState s;
     s.width = 210;
     s.height = 60;
-    s.engineBox = RectFromEdges(9, 8, 135, 24);
-    s.optionsBox = RectFromEdges(174, 10, 200, 23);
-    s.fieldRect = RectFromEdges(10, 29, 200, 51);
-    s.searchBox = RectFromEdges(175, 29, 200, 51);
-    const SColorScheme* c = FindColorScheme(scheme);
-    s.backColor = c->back;
-    s.boxColor = c->box;
-    s.lineColor = c->line;
-    s.textColor = c->text;
+    s.layout.engineBox = RectFromEdges(9, 8, 135, 24);
+    s.layout.optionsBox = RectFromEdges(174, 10, 200, 23);
+    s.layout.fieldRect = RectFromEdges(10, 29, 200, 51);
+    s.layout.searchBox = RectFromEdges(175, 29, 200, 51);
+    s.colors = *FindColorScheme(scheme);
     s.rounding = rounding;
     s.buttonView = view;
     s.engineName = QStringLiteral("Google");
@@ -202,7 +198,7 @@ TEST(BarLookWindowShape, CutFollowsThePaintedOutline)
         SBarPaintState s = ReferenceState(1, kViewNot, level);
         const QImage image = Paint(s);
         const QRegion shape = BarWindowShape(QSize(s.width, s.height), level);
-        const QRgb line = s.lineColor.rgb();
+        const QRgb line = s.colors.line.rgb();
         for (int y = 30; y < s.height; ++y) {
             int first = 0;
             while (first < s.width && !shape.contains(QPoint(first, y))) ++first;
@@ -227,18 +223,18 @@ TEST_P(BarLookScheme, PaintsEachPartInItsColour)
 {
     const SBarPaintState s = ReferenceState(GetParam());
     const QImage image = Paint(s);
-    EXPECT_EQ(At(image, 155, 15), s.backColor);  // between the name and the options box
-    EXPECT_EQ(At(image, 105, 55), s.backColor);  // below the field
-    EXPECT_EQ(At(image, 187, 16), s.boxColor);   // inside the options box
-    EXPECT_EQ(At(image, 187, 10), s.lineColor);  // its top edge
+    EXPECT_EQ(At(image, 155, 15), s.colors.back);  // between the name and the options box
+    EXPECT_EQ(At(image, 105, 55), s.colors.back);  // below the field
+    EXPECT_EQ(At(image, 187, 16), s.colors.box);   // inside the options box
+    EXPECT_EQ(At(image, 187, 10), s.colors.line);  // its top edge
     EXPECT_EQ(At(image, 100, 40), QColor(Qt::white));
-    EXPECT_EQ(At(image, 100, 29), s.lineColor);  // field, top edge
-    EXPECT_EQ(At(image, 100, 50), s.lineColor);  // field, bottom edge
-    EXPECT_EQ(At(image, 10, 40), s.lineColor);   // field, left edge
-    EXPECT_EQ(At(image, 0, 30), s.lineColor);    // bar outline, left side
-    EXPECT_EQ(At(image, 208, 30), s.lineColor);  // bar outline, right side
-    EXPECT_EQ(At(image, 105, 58), s.lineColor);  // bar outline, bottom
-    EXPECT_EQ(At(image, 10, 29), s.backColor);   // the field's corner is rounded
+    EXPECT_EQ(At(image, 100, 29), s.colors.line);  // field, top edge
+    EXPECT_EQ(At(image, 100, 50), s.colors.line);  // field, bottom edge
+    EXPECT_EQ(At(image, 10, 40), s.colors.line);   // field, left edge
+    EXPECT_EQ(At(image, 0, 30), s.colors.line);    // bar outline, left side
+    EXPECT_EQ(At(image, 208, 30), s.colors.line);  // bar outline, right side
+    EXPECT_EQ(At(image, 105, 58), s.colors.line);  // bar outline, bottom
+    EXPECT_EQ(At(image, 10, 29), s.colors.back);   // the field's corner is rounded
 }
 
 INSTANTIATE_TEST_SUITE_P(AllSchemes, BarLookScheme, testing::Range(0, 9));
@@ -247,10 +243,10 @@ TEST(BarLookPaint, RoundingNotSquaresEveryCorner)
 {
     const SBarPaintState s = ReferenceState(1, kViewZoom, 0);
     const QImage image = Paint(s);
-    EXPECT_EQ(At(image, 10, 29), s.lineColor);
-    EXPECT_EQ(At(image, 174, 10), s.lineColor);
-    EXPECT_EQ(At(image, 0, 58), s.lineColor);
-    EXPECT_EQ(At(image, 208, 58), s.lineColor);
+    EXPECT_EQ(At(image, 10, 29), s.colors.line);
+    EXPECT_EQ(At(image, 174, 10), s.colors.line);
+    EXPECT_EQ(At(image, 0, 58), s.colors.line);
+    EXPECT_EQ(At(image, 208, 58), s.colors.line);
 }
 
 TEST(BarLookPaint, ViewNotDrawsNeitherSeparatorNorGlyph)
@@ -266,7 +262,7 @@ TEST(BarLookPaint, EveryGlyphHasTheSeparator)
     for (int view = kViewZoom; view <= kViewGo; ++view) {
         const SBarPaintState s = ReferenceState(1, view);
         const QImage image = Paint(s);
-        for (int y = Gy + 1; y < Gy + 21; ++y) EXPECT_EQ(At(image, Gx, y), s.lineColor) << view << " " << y;
+        for (int y = Gy + 1; y < Gy + 21; ++y) EXPECT_EQ(At(image, Gx, y), s.colors.line) << view << " " << y;
         EXPECT_EQ(At(image, Gx - 1, 40), QColor(Qt::white));
     }
 }
@@ -276,15 +272,15 @@ TEST(BarLookPaint, ZoomIsAWhiteLensWithAHandle)
     const SBarPaintState s = ReferenceState(1, kViewZoom);
     const QImage image = Paint(s);
     const QColor white(Qt::white);
-    EXPECT_EQ(At(image, Gx + 7, Gy + 8), s.lineColor);   // left of the lens
-    EXPECT_EQ(At(image, Gx + 17, Gy + 8), s.lineColor);  // right
-    EXPECT_EQ(At(image, Gx + 12, Gy + 3), s.lineColor);  // top
-    EXPECT_EQ(At(image, Gx + 12, Gy + 8), white);        // glass
-    EXPECT_EQ(At(image, Gx + 6, Gy + 8), white);         // outside the lens
+    EXPECT_EQ(At(image, Gx + 7, Gy + 8), s.colors.line);   // left of the lens
+    EXPECT_EQ(At(image, Gx + 17, Gy + 8), s.colors.line);  // right
+    EXPECT_EQ(At(image, Gx + 12, Gy + 3), s.colors.line);  // top
+    EXPECT_EQ(At(image, Gx + 12, Gy + 8), white);          // glass
+    EXPECT_EQ(At(image, Gx + 6, Gy + 8), white);           // outside the lens
     EXPECT_EQ(At(image, Gx + 12, Gy + 2), white);
     // The handle at the box's middle column, down to three pixels above
     // the box's bottom edge.
-    for (int y = Gy + 13; y <= Gy + 22 - 4; ++y) EXPECT_EQ(At(image, Gx + 12, y), s.lineColor) << y;
+    for (int y = Gy + 13; y <= Gy + 22 - 4; ++y) EXPECT_EQ(At(image, Gx + 12, y), s.colors.line) << y;
     EXPECT_EQ(At(image, Gx + 12, Gy + 22 - 3), white);
     EXPECT_EQ(At(image, Gx + 11, Gy + 16), white);
 }
@@ -293,7 +289,7 @@ TEST(BarLookPaint, ArrowsOutlinedFilledAndThick)
 {
     const SBarPaintState base = ReferenceState(1, kViewArrow1);
     const QColor white(Qt::white);
-    const QColor line = base.lineColor;
+    const QColor line = base.colors.line;
     struct Case {
         int view;
         QPoint pixel;  // relative to G
@@ -367,7 +363,7 @@ TEST(BarLookPaint, GoIsCentredInTheSchemesTextColour)
             for (int x = Gx + 1; x <= Gx + 20; ++x) {
                 const QColor c = At(image, x, y);
                 if (c == QColor(Qt::white)) continue;
-                const STextInk ink = InkOverWhite(c, s.textColor);
+                const STextInk ink = InkOverWhite(c, s.colors.text);
                 EXPECT_LE(ink.mismatch, 6) << "scheme " << scheme << " at " << x << "," << y;
                 if (ink.coverage > 0.5) ++inked;
                 left = std::min(left, x);
@@ -384,15 +380,15 @@ TEST(BarLookPaint, HoverOutlinesTheEngineBoxOnlyWhenHovered)
 {
     SBarPaintState s = ReferenceState();
     s.engineName.clear();
-    EXPECT_EQ(At(Paint(s), 9, 16), s.backColor);
-    EXPECT_EQ(At(Paint(s), 70, 8), s.backColor);
+    EXPECT_EQ(At(Paint(s), 9, 16), s.colors.back);
+    EXPECT_EQ(At(Paint(s), 70, 8), s.colors.back);
     s.hoverEngine = true;
     const QImage hovered = Paint(s);
-    EXPECT_EQ(At(hovered, 9, 16), s.lineColor);
-    EXPECT_EQ(At(hovered, 134, 16), s.lineColor);
-    EXPECT_EQ(At(hovered, 70, 8), s.lineColor);
-    EXPECT_EQ(At(hovered, 70, 23), s.lineColor);
-    EXPECT_EQ(At(hovered, 70, 16), s.backColor);
+    EXPECT_EQ(At(hovered, 9, 16), s.colors.line);
+    EXPECT_EQ(At(hovered, 134, 16), s.colors.line);
+    EXPECT_EQ(At(hovered, 70, 8), s.colors.line);
+    EXPECT_EQ(At(hovered, 70, 23), s.colors.line);
+    EXPECT_EQ(At(hovered, 70, 16), s.colors.back);
 }
 
 TEST(BarLookPaint, LongNameIsClippedAtTheBoxAndNeverWrapped)
@@ -403,13 +399,13 @@ TEST(BarLookPaint, LongNameIsClippedAtTheBoxAndNeverWrapped)
     int inkNearEdge = 0;
     for (int y = 0; y < 29; ++y) {
         for (int x = 0; x < 210; ++x) {
-            const bool inBox = s.engineBox.contains(x, y);
-            const bool inOptions = s.optionsBox.contains(x, y);
+            const bool inBox = s.layout.engineBox.contains(x, y);
+            const bool inOptions = s.layout.optionsBox.contains(x, y);
             const bool outline = x == 0 || x == 208;
             if (inOptions || outline) continue;
             if (!inBox) {
-                ASSERT_EQ(At(image, x, y), s.backColor) << x << "," << y;
-            } else if (x >= 120 && At(image, x, y) != s.backColor) {
+                ASSERT_EQ(At(image, x, y), s.colors.back) << x << "," << y;
+            } else if (x >= 120 && At(image, x, y) != s.colors.back) {
                 ++inkNearEdge;
             }
         }
@@ -422,13 +418,13 @@ TEST(BarLookPaint, NameStartsAfterTwoSpacesAtTheBoxTop)
     const SBarPaintState s = ReferenceState();
     const QImage image = Paint(s);
     int left = 1000, top = 1000;
-    for (int y = s.engineBox.top(); y <= s.engineBox.bottom(); ++y)
-        for (int x = s.engineBox.left(); x <= s.engineBox.right(); ++x)
-            if (At(image, x, y) != s.backColor) left = std::min(left, x), top = std::min(top, y);
+    for (int y = s.layout.engineBox.top(); y <= s.layout.engineBox.bottom(); ++y)
+        for (int x = s.layout.engineBox.left(); x <= s.layout.engineBox.right(); ++x)
+            if (At(image, x, y) != s.colors.back) left = std::min(left, x), top = std::min(top, y);
     ASSERT_LT(left, 1000);
-    EXPECT_GE(left, s.engineBox.left() + 4);  // the two spaces
-    EXPECT_LE(left, s.engineBox.left() + 16);
-    EXPECT_LE(top, s.engineBox.top() + 5);  // first line from the top, not centred lower
+    EXPECT_GE(left, s.layout.engineBox.left() + 4);  // the two spaces
+    EXPECT_LE(left, s.layout.engineBox.left() + 16);
+    EXPECT_LE(top, s.layout.engineBox.top() + 5);  // first line from the top, not centred lower
 }
 
 TEST(BarLookPaint, SharpAtDevicePixelRatioTwo)
@@ -444,12 +440,12 @@ TEST(BarLookPaint, SharpAtDevicePixelRatioTwo)
         EXPECT_EQ(At(image, 2 * x + 1, 2 * y + 1), c);
     }
     EXPECT_EQ(At(image, 200, 80), QColor(Qt::white));
-    EXPECT_EQ(At(image, 200, 58), s.lineColor);
-    EXPECT_EQ(At(image, 310, 30), s.backColor);
+    EXPECT_EQ(At(image, 200, 58), s.colors.line);
+    EXPECT_EQ(At(image, 310, 30), s.colors.back);
     // The name is drawn at the doubled size: its ink spans more than 13 rows.
     int top = 1000, bottom = -1;
     for (int y = 16; y < 48; ++y)
         for (int x = 18; x < 270; ++x)
-            if (At(image, x, y) != s.backColor) top = std::min(top, y), bottom = std::max(bottom, y);
+            if (At(image, x, y) != s.colors.back) top = std::min(top, y), bottom = std::max(bottom, y);
     EXPECT_GT(bottom - top, 13);
 }

@@ -29,13 +29,13 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_bar));
         // Auto hide is on at a first start: with the pointer away the bar
         // goes up at the first look.
-        m_bar.OnTimer(CLumoraDlg::TIMER_HIDE_POLL);
+        m_bar.AutoHide().Poll();
         ASSERT_EQ(m_bar.y(), kHiddenTop);
     }
 
     void HidePollTicks()
     {
-        for (int i = 0; i < 3; ++i) m_bar.OnTimer(CLumoraDlg::TIMER_HIDE_POLL);
+        for (int i = 0; i < 3; ++i) m_bar.AutoHide().Poll();
     }
 
     TempConfigHome m_home;
@@ -50,7 +50,7 @@ TEST_F(BarSummonTest, ComesDownFocusedWithTheQuerySelectedAndStaysWhileTheUserTy
     m_bar.Summon();
 
     EXPECT_EQ(m_bar.y(), kShownTop);
-    EXPECT_TRUE(m_bar.IsShown());
+    EXPECT_TRUE(m_bar.AutoHide().IsShown());
     EXPECT_TRUE(m_bar.IsSummoned());
     EXPECT_EQ(m_bar.QueryField()->selectedText(), "earlier query");
     EXPECT_TRUE(QTest::qWaitFor([&] { return m_bar.QueryField()->hasFocus(); }, 2000));
@@ -94,7 +94,7 @@ TEST_F(BarSummonTest, EnterSearchesAndThenTheBarGoesUp)
     EXPECT_EQ(m_bar.y(), kHiddenTop);
     EXPECT_FALSE(m_bar.IsSummoned());
     // The poll that a hide starts brings it back only for the pointer.
-    m_bar.OnTimer(CLumoraDlg::TIMER_SHOW_POLL);
+    m_bar.AutoHide().Poll();
     EXPECT_EQ(m_bar.y(), kHiddenTop);
 }
 
@@ -117,7 +117,7 @@ TEST_F(BarSummonTest, OnceThePointerHasComeAndGoneAutoHideIsOrdinaryAgain)
     QCursor::setPos(kAway);
     QApplication::sendEvent(&m_bar, &leave);
     EXPECT_FALSE(m_bar.IsSummoned());
-    m_bar.OnTimer(CLumoraDlg::TIMER_HIDE_POLL);
+    m_bar.AutoHide().Poll();
     EXPECT_EQ(m_bar.y(), kHiddenTop);
 }
 
