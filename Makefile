@@ -6,7 +6,7 @@ FUZZ_SECONDS ?= 60
 JOBS      ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test asan fuzz bench screenshots install uninstall package clean format format-check
+.PHONY: all deps configure build run test asan fuzz bench screenshots install uninstall package clean format format-check lint
 
 all: build
 
@@ -73,6 +73,11 @@ format: deps
 
 format-check: deps
 	@clang-format --dry-run -Werror $(FORMAT_FILES)
+
+# Licensing: every file says its licence, or .reuse/dep5 says it for the
+# files that cannot. New files get their lines from scripts/spdx-headers.sh.
+lint: deps
+	@reuse lint --quiet || reuse lint
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR) fuzz/corpus-work
