@@ -14,7 +14,7 @@ packages=(
   kwin-wayland xwayland dbus procps
   mutter pipewire wireplumber python3 python3-gi
   fonts-dejavu-core desktop-file-utils file
-  reuse lintian appstream man-db
+  reuse lintian appstream man-db dpkg-dev python3-markdown
 )
 
 missing=()
