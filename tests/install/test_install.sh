@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a staging root and builds the Debian package, then
 # checks that both put the program, its menu entry, its icons, its manual
-# page and its manual where the desktop looks for them, and that the
+# page and its metadata where the desktop looks for them, and that the
 # package passes lintian.
 set -euo pipefail
 
@@ -14,7 +14,8 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 expected=(
   usr/bin/lumora
   usr/libexec/lumora/lumora-bar
-  usr/share/applications/lumora.desktop
+  usr/share/applications/org.lumora_search.Lumora.desktop
+  usr/share/metainfo/org.lumora_search.Lumora.metainfo.xml
   usr/share/man/man1/lumora.1.gz
   usr/share/doc/lumora/copyright
   usr/share/doc/lumora/changelog.gz
@@ -42,7 +43,7 @@ check_root() {
     fail "$what: lumora started without a display"
   [[ $said == *"no display to show the bar on"* ]] || fail "$what: the installed lumora did not reach its bar: $said"
   if ldd "$root/usr/bin/lumora" | grep -q libQt6; then fail "$what: usr/bin/lumora loads Qt"; fi
-  local entry=$root/usr/share/applications/lumora.desktop
+  local entry=$root/usr/share/applications/org.lumora_search.Lumora.desktop
   desktop-file-validate "$entry" \
     || fail "$what: the menu entry does not validate"
   desktop-file-validate "$root/usr/share/lumora/lumora-autostart.desktop" \
@@ -51,6 +52,12 @@ check_root() {
     || fail "$what: categories"
   grep -qx 'StartupWMClass=Lumora' "$entry" \
     || fail "$what: StartupWMClass"
+  # Software centres list the program from its metadata, which names the
+  # menu entry.
+  appstreamcli validate --no-net --strict --explain "$root/usr/share/metainfo/org.lumora_search.Lumora.metainfo.xml" \
+    || fail "$what: the AppStream metadata does not validate"
+  grep -q '<launchable type="desktop-id">org.lumora_search.Lumora.desktop</launchable>' \
+    "$root/usr/share/metainfo/org.lumora_search.Lumora.metainfo.xml" || fail "$what: the metadata names another menu entry"
   # The manual page renders without complaint and lists every option the
   # program knows.
   local page
