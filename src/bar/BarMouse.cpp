@@ -16,6 +16,7 @@
 #include "menus/OptionsMenu.h"
 #include "options/OptionTable.h"
 #include "platform/AddressOpener.h"
+#include "platform/HelpAddress.h"
 #include "platform/PointerGuard.h"
 #include "platform/X11Window.h"
 
@@ -30,8 +31,6 @@
 #include <utility>
 
 namespace {
-
-constexpr char kHelpFile[] = "help.chm";
 
 // Whether something keeps the cursor's comings and goings from the bar, so a
 // poll cannot wait for them.
@@ -280,7 +279,7 @@ void CLumoraDlg::OpenPopup(CCommandMenu* menu, const QRect& clientBox)
 
 void CLumoraDlg::OnHelp()
 {
-    OpenAddress(kHelpFile);
+    OpenAddress(HelpAddress());
 }
 
 void CLumoraDlg::mouseMoveEvent(QMouseEvent* event)
