@@ -15,6 +15,7 @@ packages=(
   mutter pipewire wireplumber python3 python3-gi
   fonts-dejavu-core desktop-file-utils file
   reuse lintian appstream man-db dpkg-dev python3-markdown
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
 )
 
 missing=()
