@@ -14,6 +14,8 @@ packages=(
   kwin-wayland xwayland dbus procps
   mutter pipewire wireplumber python3 python3-gi
   fonts-dejavu-core desktop-file-utils file
+  reuse lintian appstream man-db dpkg-dev python3-markdown
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
 )
 
 missing=()

@@ -7,6 +7,7 @@
 #include "instance/Launch.h"
 #include "platform/Activation.h"
 #include "platform/DisplayCheck.h"
+#include "platform/Translations.h"
 
 #include <cstdio>
 
@@ -38,5 +39,6 @@ int main(int argc, char* argv[])
     char startedName[] = "lumora";
     argv[0] = startedName;
     CLumoraApp app(argc, argv);
+    InstallTranslations();
     return app.Run(listenFd);
 }

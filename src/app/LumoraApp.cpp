@@ -8,7 +8,7 @@ CLumoraApp::CLumoraApp(int& argc, char** argv)
 {
     setApplicationName(QStringLiteral("Lumora"));
     setOrganizationName(QString());
-    setDesktopFileName(QStringLiteral("lumora"));
+    setDesktopFileName(QStringLiteral("org.lumora_search.Lumora"));
     // The application icon at all its sizes waits for the bar's first
     // frame (CLumoraDlg takes it then): decoding and uploading it would
     // hold the frame back.

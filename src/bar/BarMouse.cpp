@@ -9,6 +9,7 @@
 #include "menus/OptionsMenu.h"
 #include "options/OptionTable.h"
 #include "platform/AddressOpener.h"
+#include "platform/HelpAddress.h"
 
 #include <QEnterEvent>
 #include <QLineEdit>
@@ -16,12 +17,6 @@
 #include <QMoveEvent>
 
 #include <cstdint>
-
-namespace {
-
-constexpr char kHelpFile[] = "help.chm";
-
-}  // namespace
 
 void CLumoraDlg::StartTimers()
 {
@@ -99,7 +94,7 @@ void CLumoraDlg::OpenPopup(CCommandMenu* menu, const QRect& clientBox)
 
 void CLumoraDlg::OnHelp()
 {
-    OpenAddress(kHelpFile);
+    OpenAddress(HelpAddress());
 }
 
 void CLumoraDlg::mouseMoveEvent(QMouseEvent* event)

@@ -44,23 +44,23 @@ QPixmap PlaceholderIcon(QSize size)
 CAboutDlg::CAboutDlg(QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("About Lumora"));
+    setWindowTitle(tr("About Lumora"));
 
-    auto* ok = AddButton(this, QStringLiteral("OK"), 141, 72, 50, 14);
+    auto* ok = AddButton(this, tr("OK"), 141, 72, 50, 14);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
     AddStatic(this, QStringLiteral("Lumora 1.28"), 47, 9, 101, 8);
-    AddStatic(this, QStringLiteral("Home page:"), 47, 41, 40, 8);
-    AddStatic(this, QStringLiteral("Support:"), 47, 54, 29, 8);
+    AddStatic(this, tr("Home page:"), 47, 41, 40, 8);
+    AddStatic(this, tr("Support:"), 47, 54, 29, 8);
 
     const QString host = QUrl(QString::fromUtf8(kHomePageAddress)).host();
     m_homeLink = AddLink(this, host, 100, 41, 70, 8);
     m_homeLink->setObjectName(QStringLiteral("homeLink"));
-    m_contactLink = AddLink(this, QStringLiteral("contact form"), 100, 54, 91, 8);
+    m_contactLink = AddLink(this, tr("contact form"), 100, 54, 91, 8);
     m_contactLink->setObjectName(QStringLiteral("contactLink"));
 
-    AddStatic(this, QString::fromUtf8("Copyright \u00A9 Lumora developers"), 47, 22, 95, 8);
+    AddStatic(this, tr("Copyright \u00A9 Lumora developers"), 47, 22, 95, 8);
 
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("appIcon"));

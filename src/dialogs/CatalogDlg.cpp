@@ -54,15 +54,21 @@ struct SContextEntry {
     bool (CCatalogDlg::*canRun)() const;
 };
 const std::array kContextMenu{
-    SContextEntry{"Add...", Qt::Key_Insert, &CCatalogDlg::OnAdd, nullptr},
-    SContextEntry{"Edit...", Qt::Key_F2, &CCatalogDlg::OnEdit, &CCatalogDlg::CanEdit},
-    SContextEntry{"Delete", Qt::Key_Delete, &CCatalogDlg::OnDelete, &CCatalogDlg::CanDelete},
+    SContextEntry{QT_TRANSLATE_NOOP("CCatalogDlg", "Add..."), Qt::Key_Insert, &CCatalogDlg::OnAdd, nullptr},
+    SContextEntry{QT_TRANSLATE_NOOP("CCatalogDlg", "Edit..."), Qt::Key_F2, &CCatalogDlg::OnEdit, &CCatalogDlg::CanEdit},
+    SContextEntry{QT_TRANSLATE_NOOP("CCatalogDlg", "Delete"), Qt::Key_Delete, &CCatalogDlg::OnDelete,
+                  &CCatalogDlg::CanDelete},
     SContextEntry{nullptr, {}, nullptr, nullptr},
-    SContextEntry{"Move Up", Qt::ALT | Qt::Key_Up, &CCatalogDlg::OnMoveUp, &CCatalogDlg::CanMoveUp},
-    SContextEntry{"Move Down", Qt::ALT | Qt::Key_Down, &CCatalogDlg::OnMoveDown, &CCatalogDlg::CanMoveDown},
+    SContextEntry{QT_TRANSLATE_NOOP("CCatalogDlg", "Move Up"), Qt::ALT | Qt::Key_Up, &CCatalogDlg::OnMoveUp,
+                  &CCatalogDlg::CanMoveUp},
+    SContextEntry{QT_TRANSLATE_NOOP("CCatalogDlg", "Move Down"), Qt::ALT | Qt::Key_Down, &CCatalogDlg::OnMoveDown,
+                  &CCatalogDlg::CanMoveDown},
     SContextEntry{nullptr, {}, nullptr, nullptr},
-    SContextEntry{"Restore Built-in Engines", {}, &CCatalogDlg::OnRestoreBuiltIns, &CCatalogDlg::CanRestoreBuiltIns},
-    SContextEntry{"Import...", {}, &CCatalogDlg::OnImport, nullptr},
+    SContextEntry{QT_TRANSLATE_NOOP("CCatalogDlg", "Restore Built-in Engines"),
+                  {},
+                  &CCatalogDlg::OnRestoreBuiltIns,
+                  &CCatalogDlg::CanRestoreBuiltIns},
+    SContextEntry{QT_TRANSLATE_NOOP("CCatalogDlg", "Import..."), {}, &CCatalogDlg::OnImport, nullptr},
 };
 
 // The filter sits between the counter row and the list, which gives up the
@@ -77,22 +83,22 @@ constexpr int kListBottom = 231;
 CCatalogDlg::CCatalogDlg(const CEngineList& engines, QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Catalog"));
+    setWindowTitle(tr("Catalog"));
 
-    m_uncheckAll = AddLink(this, QStringLiteral("Uncheck All"), 7, 7, 37, 8);
+    m_uncheckAll = AddLink(this, tr("Uncheck All"), 7, 7, 37, 8);
     m_uncheckAll->setObjectName(QStringLiteral("uncheckAllLink"));
     connect(m_uncheckAll, &CSimpleLink::clicked, this, &CCatalogDlg::OnUncheckAll);
 
-    m_selectedLabel = AddStatic(this, QStringLiteral("Selected:"), 105, 7, 31, 8);
+    m_selectedLabel = AddStatic(this, tr("Selected:"), 105, 7, 31, 8);
     m_selectedCounter = AddStatic(this, QStringLiteral("..."), 137, 7, 13, 8);
     m_selectedCounter->setObjectName(QStringLiteral("selectedCounter"));
-    m_allItemsLabel = AddStatic(this, QStringLiteral("All Items:"), 155, 7, 31, 8);
+    m_allItemsLabel = AddStatic(this, tr("All Items:"), 155, 7, 31, 8);
     m_allItemsCounter = AddStatic(this, QStringLiteral("..."), 194, 7, 18, 8);
     m_allItemsCounter->setObjectName(QStringLiteral("allItemsCounter"));
 
     m_filter = new QLineEdit(this);
     m_filter->setObjectName(QStringLiteral("filterEdit"));
-    m_filter->setPlaceholderText(QStringLiteral("Filter"));
+    m_filter->setPlaceholderText(tr("Filter"));
     m_filter->setClearButtonEnabled(true);
     PlaceControl(m_filter, 7, kFilterY, 205, kFilterHeight);
 
@@ -104,20 +110,20 @@ CCatalogDlg::CCatalogDlg(const CEngineList& engines, QWidget* parent)
 
     // Never shown, but their commands are the dialog's Add and Edit; the
     // list's context menu and double click reach the same commands.
-    auto* add = AddButton(this, QStringLiteral("Add..."), 7, 239, 37, 14);
+    auto* add = AddButton(this, tr("Add..."), 7, 239, 37, 14);
     add->setObjectName(QStringLiteral("addButton"));
     add->hide();
     connect(add, &QPushButton::clicked, this, &CCatalogDlg::OnAdd);
-    auto* edit = AddButton(this, QStringLiteral("Edit..."), 46, 239, 38, 14);
+    auto* edit = AddButton(this, tr("Edit..."), 46, 239, 38, 14);
     edit->setObjectName(QStringLiteral("editButton"));
     edit->hide();
     connect(edit, &QPushButton::clicked, this, &CCatalogDlg::OnEdit);
 
-    auto* ok = AddButton(this, QStringLiteral("OK"), 119, 239, 54, 14);
+    auto* ok = AddButton(this, tr("OK"), 119, 239, 54, 14);
     ok->setObjectName(QStringLiteral("okButton"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &CCatalogDlg::OnOk);
-    auto* cancel = AddButton(this, QStringLiteral("Cancel"), 177, 239, 35, 14);
+    auto* cancel = AddButton(this, tr("Cancel"), 177, 239, 35, 14);
     cancel->setObjectName(QStringLiteral("cancelButton"));
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -155,7 +161,7 @@ void CCatalogDlg::CreateActions()
             m_contextActions.push_back(nullptr);
             continue;
         }
-        auto* action = new QAction(QString::fromUtf8(entry.text), this);
+        auto* action = new QAction(tr(entry.text), this);
         if (entry.shortcut.key() != Qt::Key_unknown) {
             action->setShortcut(QKeySequence(entry.shortcut));
             action->setShortcutContext(Qt::WidgetShortcut);

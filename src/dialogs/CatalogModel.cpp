@@ -87,9 +87,9 @@ QVariant CCatalogModel::headerData(int section, Qt::Orientation orientation, int
     if (role == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
     if (role != Qt::DisplayRole) return {};
     switch (section) {
-    case kColumnName: return QStringLiteral("Name");
-    case kColumnAbbreviation: return QStringLiteral("Abbr");
-    case kColumnGroup: return QStringLiteral("Group");
+    case kColumnName: return tr("Name");
+    case kColumnAbbreviation: return tr("Abbr");
+    case kColumnGroup: return tr("Group");
     default: return {};
     }
 }

@@ -87,7 +87,7 @@ QString ProgramName()
 
 void ReportInvalidArgument(QWidget* parent)
 {
-    QMessageBox box(QMessageBox::Warning, ProgramName(), QString::fromUtf8(kInvalidArgumentText), QMessageBox::Ok,
-                    parent);
+    QMessageBox box(QMessageBox::Warning, ProgramName(),
+                    QCoreApplication::translate("DialogSupport", kInvalidArgumentText), QMessageBox::Ok, parent);
     box.exec();
 }

@@ -36,5 +36,6 @@ void FixDialogSize(QDialog* dialog, int width, int height);
 QString ProgramName();
 
 // An edit with no valid row to work on is refused with this error.
-inline constexpr const char* kInvalidArgumentText = "An invalid argument was encountered.";
+inline constexpr const char* kInvalidArgumentText =
+    QT_TRANSLATE_NOOP("DialogSupport", "An invalid argument was encountered.");
 void ReportInvalidArgument(QWidget* parent);

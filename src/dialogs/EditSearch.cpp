@@ -47,24 +47,24 @@ CEditSearch::CEditSearch(CCatalogDlg* catalog, EMode mode)
       m_catalog(catalog),
       m_editMode(mode == EMode::Edit)
 {
-    setWindowTitle(QStringLiteral("Edit "));
+    setWindowTitle(tr("Edit "));
 
     // Created in template order, which is also the tab order.
-    auto* ok = AddButton(this, QStringLiteral("OK"), 99, 93, 56, 14);
+    auto* ok = AddButton(this, tr("OK"), 99, 93, 56, 14);
     ok->setObjectName(QStringLiteral("okButton"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &CEditSearch::OnOk);
-    auto* cancel = AddButton(this, QStringLiteral("Cancel"), 160, 93, 54, 14);
+    auto* cancel = AddButton(this, tr("Cancel"), 160, 93, 54, 14);
     cancel->setObjectName(QStringLiteral("cancelButton"));
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
-    AddStatic(this, QStringLiteral("Name:"), 7, 6, 22, 8);
+    AddStatic(this, tr("Name:"), 7, 6, 22, 8);
     m_name = new QLineEdit(this);
     m_name->setObjectName(QStringLiteral("nameEdit"));
     PlaceControl(m_name, 7, 16, 207, 14);
 
-    AddStatic(this, QStringLiteral("Abbreviate:"), 7, 32, 39, 8);
-    AddStatic(this, QStringLiteral("Group:"), 126, 32, 23, 8);
+    AddStatic(this, tr("Abbreviate:"), 7, 32, 39, 8);
+    AddStatic(this, tr("Group:"), 126, 32, 23, 8);
     m_abbreviation = new QLineEdit(this);
     m_abbreviation->setObjectName(QStringLiteral("abbreviationEdit"));
     PlaceControl(m_abbreviation, 7, 42, 72, 14);
@@ -74,7 +74,7 @@ CEditSearch::CEditSearch(CCatalogDlg* catalog, EMode mode)
     m_group->setEditable(false);
     PlaceControl(m_group, 98, 42, 116, kClosedComboHeightDu);
 
-    AddStatic(this, QStringLiteral("Url:"), 7, 60, 12, 8);
+    AddStatic(this, tr("Url:"), 7, 60, 12, 8);
     m_url = new QLineEdit(this);
     m_url->setObjectName(QStringLiteral("urlEdit"));
     PlaceControl(m_url, 7, 70, 207, 14);
@@ -103,7 +103,7 @@ bool CEditSearch::InitDialog()
         m_abbreviation->setText(ToQt(m_record.abbreviation));
         m_url->setText(ToQt(m_record.url));
     } else {
-        setWindowTitle(QStringLiteral("Add Seach Engine"));
+        setWindowTitle(tr("Add Seach Engine"));
         // A new engine starts out listed in the engine menu.
         m_record.selected = true;
         m_record.extra = 0;
@@ -136,7 +136,7 @@ void CEditSearch::OnOk()
     m_record.group = FromQt(m_group->currentText());
     // A blank name is worth a warning but not a refusal.
     if (!HasText(m_record.name)) {
-        QMessageBox box(QMessageBox::Warning, ProgramName(), QString::fromUtf8(kEmptyNameText), QMessageBox::Ok, this);
+        QMessageBox box(QMessageBox::Warning, ProgramName(), tr(kEmptyNameText), QMessageBox::Ok, this);
         box.exec();
     }
     accept();

@@ -39,7 +39,7 @@ public:
     // group starts no item.
     static int GroupItemFor(const QStringList& items, const QString& group);
 
-    static constexpr const char* kEmptyNameText = "Empty Serch Name";
+    static constexpr const char* kEmptyNameText = QT_TRANSLATE_NOOP("CEditSearch", "Empty Serch Name");
 
 private:
     bool InitDialog();

@@ -14,14 +14,14 @@ CHotkeyDlg::CHotkeyDlg(const QKeySequence& current, TryHotkey tryHotkey, QWidget
       m_tryHotkey(std::move(tryHotkey)),
       m_chosen(current)
 {
-    setWindowTitle(QStringLiteral("Hotkey"));
+    setWindowTitle(tr("Hotkey"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Keys that bring the bar down from anywhere:"), this));
+    layout->addWidget(new QLabel(tr("Keys that bring the bar down from anywhere:"), this));
 
     auto* row = new QHBoxLayout;
     m_field = new QKeySequenceEdit(current, this);
     row->addWidget(m_field, 1);
-    auto* none = new QPushButton(QStringLiteral("None"), this);
+    auto* none = new QPushButton(tr("None"), this);
     // A press on "None" must not end in the field as the new hotkey.
     none->setAutoDefault(false);
     row->addWidget(none);

@@ -2,6 +2,7 @@
 
 #include "store/TextUtil.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QHeaderView>
@@ -15,7 +16,7 @@
 
 namespace {
 
-const QString kOpenSearchRow = QStringLiteral("OpenSearch file...");
+constexpr const char* kOpenSearchRow = QT_TRANSLATE_NOOP("CImportDlg", "OpenSearch file...");
 
 QString Q(const std::string& s)
 {
@@ -24,8 +25,28 @@ QString Q(const std::string& s)
 
 QString ChooseOpenSearchFile(QWidget* parent)
 {
-    return QFileDialog::getOpenFileName(parent, QStringLiteral("OpenSearch file"), QString(),
-                                        QStringLiteral("OpenSearch descriptions (*.xml *.osdx);;All files (*)"));
+    return QFileDialog::getOpenFileName(parent, CImportDlg::tr("OpenSearch file"), QString(),
+                                        CImportDlg::tr("OpenSearch descriptions (*.xml *.osdx);;All files (*)"));
+}
+
+// The importers give their reasons in English; the fixed ones are in the
+// translations under this context, the rest (with names or numbers in them)
+// stay as they are.
+QString TranslatedReason(const std::string& reason)
+{
+    return QCoreApplication::translate("ImportReason", reason.c_str());
+}
+
+// DescribeSkipped's text, in the user's language.
+QString SkippedText(const SImportResult& result)
+{
+    QStringList parts;
+    for (const auto& [reason, count] : result.skipped) {
+        parts << (count == 1
+                      ? CImportDlg::tr("1 engine skipped: %1").arg(TranslatedReason(reason))
+                      : CImportDlg::tr("%1 engines skipped: %2").arg(QString::number(count), TranslatedReason(reason)));
+    }
+    return parts.join(QStringLiteral("; "));
 }
 
 }  // namespace
@@ -34,20 +55,20 @@ CImportDlg::CImportDlg(const CEngineList& existing, const std::vector<SImportSou
     : QDialog(parent),
       m_chooseFile(&ChooseOpenSearchFile)
 {
-    setWindowTitle(QStringLiteral("Import Engines"));
+    setWindowTitle(tr("Import Engines"));
     m_existing.CopyFrom(existing);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Sources:"), this));
+    layout->addWidget(new QLabel(tr("Sources:"), this));
     m_sources = new QListWidget(this);
     m_sources->setObjectName(QStringLiteral("importSources"));
     layout->addWidget(m_sources, 1);
-    layout->addWidget(new QLabel(QStringLiteral("Engines:"), this));
+    layout->addWidget(new QLabel(tr("Engines:"), this));
     m_checklist = new QTreeWidget(this);
     m_checklist->setObjectName(QStringLiteral("importChecklist"));
     m_checklist->setRootIsDecorated(false);
     m_checklist->setUniformRowHeights(true);
-    m_checklist->setHeaderLabels({QStringLiteral("Name"), QStringLiteral("Keyword"), QStringLiteral("Address")});
+    m_checklist->setHeaderLabels({tr("Name"), tr("Keyword"), tr("Address")});
     layout->addWidget(m_checklist, 3);
     m_note = new QLabel(this);
     m_note->setObjectName(QStringLiteral("importNote"));
@@ -60,7 +81,7 @@ CImportDlg::CImportDlg(const CEngineList& existing, const std::vector<SImportSou
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
-    m_sources->addItem(kOpenSearchRow);
+    m_sources->addItem(tr(kOpenSearchRow));
     for (const SImportSource& source : sources)
         AddLoaded(source, ReadImportSource(source), static_cast<int>(m_loaded.size()));
 
@@ -97,10 +118,10 @@ void CImportDlg::AddLoaded(const SImportSource& source, SImportResult result, in
 QString CImportDlg::SourceText(const SLoaded& loaded) const
 {
     const QString label = Q(loaded.source.label);
-    if (!loaded.result.Readable()) return label + QStringLiteral(" \u2014 unreadable: ") + Q(loaded.result.unreadable);
+    if (!loaded.result.Readable())
+        return tr("%1 \u2014 unreadable: %2").arg(label, TranslatedReason(loaded.result.unreadable));
     const auto n = loaded.result.engines.size();
-    return label + QStringLiteral(" \u2014 ") + QString::number(n) +
-           (n == 1 ? QStringLiteral(" engine") : QStringLiteral(" engines"));
+    return n == 1 ? tr("%1 \u2014 1 engine").arg(label) : tr("%1 \u2014 %2 engines").arg(label, QString::number(n));
 }
 
 const SSearch* CImportDlg::KeywordOwner(const std::string& keyword) const
@@ -130,7 +151,7 @@ void CImportDlg::ShowSource(int row)
     m_checklist->clear();
     m_shown = -1;
     if (row < 0 || IsOpenSearchRow(row) || row > static_cast<int>(m_loaded.size())) {
-        m_note->setText(IsOpenSearchRow(row) ? QStringLiteral("Choose an OpenSearch description file.") : QString());
+        m_note->setText(IsOpenSearchRow(row) ? tr("Choose an OpenSearch description file.") : QString());
         m_filling = false;
         return;
     }
@@ -139,17 +160,16 @@ void CImportDlg::ShowSource(int row)
     for (std::size_t i = 0; i < loaded.result.engines.size(); ++i) {
         const SImportedEngine& e = loaded.result.engines[i];
         QString name = Q(e.name);
-        if (loaded.already[i]) name += QStringLiteral(" (already there)");
+        if (loaded.already[i]) name = tr("%1 (already there)").arg(name);
         // The first engine with an abbreviation wins a query, so a keyword the
         // catalogue already uses would not reach the imported engine.
         QString keyword = Q(e.keyword);
         const SSearch* owner = KeywordOwner(e.keyword);
-        if (owner) keyword += QStringLiteral(" (in use)");
+        if (owner) keyword = tr("%1 (in use)").arg(keyword);
         auto* item = new QTreeWidgetItem({name, keyword, Q(e.url)});
         if (owner)
-            item->setToolTip(
-                kColumnKeyword,
-                QStringLiteral("\"%1\" in the catalogue has this abbreviation and comes first.").arg(Q(owner->name)));
+            item->setToolTip(kColumnKeyword,
+                             tr("\"%1\" in the catalogue has this abbreviation and comes first.").arg(Q(owner->name)));
         // The catalogue has this one already: shown, greyed, never ticked.
         item->setFlags(loaded.already[i] ? Qt::ItemIsSelectable
                                          : Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
@@ -157,8 +177,8 @@ void CImportDlg::ShowSource(int row)
         item->setToolTip(kColumnAddress, Q(e.url));
         m_checklist->addTopLevelItem(item);
     }
-    QString note = loaded.result.Readable() ? Q(DescribeSkipped(loaded.result))
-                                            : QStringLiteral("Unreadable: ") + Q(loaded.result.unreadable);
+    QString note = loaded.result.Readable() ? SkippedText(loaded.result)
+                                            : tr("Unreadable: %1").arg(TranslatedReason(loaded.result.unreadable));
     m_note->setText(note);
     m_filling = false;
 }

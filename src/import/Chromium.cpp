@@ -8,7 +8,7 @@ SImportResult ReadChromiumKeywords(sqlite3* db)
     SImportResult result;
     if (!HasTable(db, "keywords") || !HasColumn(db, "keywords", "url") || !HasColumn(db, "keywords", "keyword") ||
         !HasColumn(db, "keywords", "short_name")) {
-        result.unreadable = "no keywords table";
+        result.unreadable = LUMORA_TRANSLATE_NOOP("ImportReason", "no keywords table");
         return result;
     }
     auto optional = [db](const char* column, const char* fallback) {

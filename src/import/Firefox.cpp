@@ -59,17 +59,17 @@ bool DecompressMozLz4(const std::vector<std::uint8_t>& bytes, std::vector<std::u
 {
     out.clear();
     if (bytes.size() < kMozLz4Header || std::memcmp(bytes.data(), kMozLz4Magic, 8) != 0) {
-        error = "not a mozLz4 file";
+        error = LUMORA_TRANSLATE_NOOP("ImportReason", "not a mozLz4 file");
         return false;
     }
     const std::uint32_t size = std::uint32_t{bytes[8]} | std::uint32_t{bytes[9]} << 8 | std::uint32_t{bytes[10]} << 16 |
                                std::uint32_t{bytes[11]} << 24;
     if (size > kMaxImportBytes) {
-        error = "announces more than 64 MB";
+        error = LUMORA_TRANSLATE_NOOP("ImportReason", "announces more than 64 MB");
         return false;
     }
     if (bytes.size() - kMozLz4Header > static_cast<std::size_t>(LZ4_compressBound(static_cast<int>(size)))) {
-        error = "damaged compressed data";
+        error = LUMORA_TRANSLATE_NOOP("ImportReason", "damaged compressed data");
         return false;
     }
     out.resize(size);
@@ -78,7 +78,8 @@ bool DecompressMozLz4(const std::vector<std::uint8_t>& bytes, std::vector<std::u
                                         static_cast<int>(bytes.size() - kMozLz4Header), static_cast<int>(size));
     if (got < 0 || static_cast<std::uint32_t>(got) != size) {
         out.clear();
-        error = got < 0 ? "damaged compressed data" : "size does not match the data";
+        error = got < 0 ? LUMORA_TRANSLATE_NOOP("ImportReason", "damaged compressed data")
+                        : LUMORA_TRANSLATE_NOOP("ImportReason", "size does not match the data");
         return false;
     }
     return true;
@@ -88,14 +89,14 @@ SImportResult ReadFirefoxSearchJson(const std::vector<std::uint8_t>& json)
 {
     SImportResult result;
     if (json.size() > kMaxImportBytes) {
-        result.unreadable = "file too large";
+        result.unreadable = LUMORA_TRANSLATE_NOOP("ImportReason", "file too large");
         return result;
     }
     QJsonParseError err{};
     const QJsonDocument doc = QJsonDocument::fromJson(
         QByteArray::fromRawData(reinterpret_cast<const char*>(json.data()), static_cast<qsizetype>(json.size())), &err);
     if (err.error != QJsonParseError::NoError || !doc.isObject()) {
-        result.unreadable = "damaged JSON";
+        result.unreadable = LUMORA_TRANSLATE_NOOP("ImportReason", "damaged JSON");
         return result;
     }
     const QJsonArray engines = doc.object().value(QStringLiteral("engines")).toArray();
@@ -151,7 +152,7 @@ SImportResult ReadFirefoxPlaces(sqlite3* db)
 {
     SImportResult result;
     if (!HasTable(db, "moz_keywords") || !HasTable(db, "moz_places")) {
-        result.unreadable = "no keyword tables";
+        result.unreadable = LUMORA_TRANSLATE_NOOP("ImportReason", "no keyword tables");
         return result;
     }
     const bool post = HasColumn(db, "moz_keywords", "post_data");

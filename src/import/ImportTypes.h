@@ -5,6 +5,11 @@
 #include <string>
 #include <vector>
 
+// Marks a fixed reason that the import dialog shows in the user's language
+// (Qt's translation, context "ImportReason"). The text stays English here;
+// lupdate knows the marker.
+#define LUMORA_TRANSLATE_NOOP(context, text) text
+
 // Limits on what an import reads from outside: a file (or a decompressed
 // image) and the number of engines one source may hold.
 inline constexpr std::size_t kMaxImportBytes = 64u * 1024 * 1024;
@@ -38,11 +43,11 @@ struct SImportResult {
 };
 
 // Skip reasons, as the import dialog shows them ("3 engines skipped: ...").
-inline constexpr const char* kSkipUnsupportedAddress = "unsupported address";
-inline constexpr const char* kSkipNoQuery = "no place for the query";
-inline constexpr const char* kSkipPost = "sends the query by POST";
-inline constexpr const char* kSkipNoAddress = "no address";
-inline constexpr const char* kSkipHidden = "hidden";
+inline constexpr const char* kSkipUnsupportedAddress = LUMORA_TRANSLATE_NOOP("ImportReason", "unsupported address");
+inline constexpr const char* kSkipNoQuery = LUMORA_TRANSLATE_NOOP("ImportReason", "no place for the query");
+inline constexpr const char* kSkipPost = LUMORA_TRANSLATE_NOOP("ImportReason", "sends the query by POST");
+inline constexpr const char* kSkipNoAddress = LUMORA_TRANSLATE_NOOP("ImportReason", "no address");
+inline constexpr const char* kSkipHidden = LUMORA_TRANSLATE_NOOP("ImportReason", "hidden");
 
 // "3 engines skipped: unsupported address; 1 engine skipped: hidden", or "".
 std::string DescribeSkipped(const SImportResult& result);

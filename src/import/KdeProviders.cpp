@@ -109,11 +109,11 @@ SImportResult ReadKdeProviders(const std::vector<SKdeFolder>& folders)
             if (!seen.insert(file.filename().string()).second) continue;
             std::vector<std::uint8_t> bytes;
             if (ReadFile(file.string(), bytes, kMaxProviderBytes + 1) != EReadFile::Read) {
-                ++result.skipped["unreadable file"];
+                ++result.skipped[LUMORA_TRANSLATE_NOOP("ImportReason", "unreadable file")];
                 continue;
             }
             if (bytes.size() > kMaxProviderBytes) {
-                ++result.skipped["unreadable file"];
+                ++result.skipped[LUMORA_TRANSLATE_NOOP("ImportReason", "unreadable file")];
                 continue;
             }
             const SKdeProvider p = ParseKdeProvider(bytes);

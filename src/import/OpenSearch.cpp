@@ -41,7 +41,7 @@ SImportResult ReadOpenSearch(const std::vector<std::uint8_t>& bytes)
 {
     SImportResult result;
     if (bytes.size() > kMaxImportBytes) {
-        result.unreadable = "file too large";
+        result.unreadable = LUMORA_TRANSLATE_NOOP("ImportReason", "file too large");
         return result;
     }
     const QByteArray data =
@@ -59,7 +59,7 @@ SImportResult ReadOpenSearch(const std::vector<std::uint8_t>& bytes)
     while (!xml.atEnd()) {
         const QXmlStreamReader::TokenType t = xml.readNext();
         if (t == QXmlStreamReader::DTD || t == QXmlStreamReader::EntityReference) {
-            result.unreadable = "document type declarations are not accepted";
+            result.unreadable = LUMORA_TRANSLATE_NOOP("ImportReason", "document type declarations are not accepted");
             return result;
         }
         if (t == QXmlStreamReader::StartElement) {
@@ -68,7 +68,7 @@ SImportResult ReadOpenSearch(const std::vector<std::uint8_t>& bytes)
             if (depth == 1) {
                 rootSeen = true;
                 if (name != QStringLiteral("OpenSearchDescription") && name != QStringLiteral("SearchPlugin")) {
-                    result.unreadable = "not an OpenSearch description";
+                    result.unreadable = LUMORA_TRANSLATE_NOOP("ImportReason", "not an OpenSearch description");
                     return result;
                 }
             } else if (depth == 2 && name == QStringLiteral("ShortName")) {
@@ -101,7 +101,8 @@ SImportResult ReadOpenSearch(const std::vector<std::uint8_t>& bytes)
     }
     if (xml.hasError() || !rootSeen) {
         result.unreadable = "damaged XML: " + CleanText(Utf8(xml.errorString()), 200);
-        if (!rootSeen && !xml.hasError()) result.unreadable = "not an OpenSearch description";
+        if (!rootSeen && !xml.hasError())
+            result.unreadable = LUMORA_TRANSLATE_NOOP("ImportReason", "not an OpenSearch description");
         return result;
     }
     if (!found || chosen.templ.isEmpty()) {

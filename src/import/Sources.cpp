@@ -126,9 +126,9 @@ SImportResult ReadFirefoxProfile(const fs::path& folder)
     SImportResult engines;
     const EReadFile read = ReadFile(search.string(), bytes, kMaxImportBytes + 1);
     if (read != EReadFile::Read)
-        engines.unreadable = "cannot be read";
+        engines.unreadable = LUMORA_TRANSLATE_NOOP("ImportReason", "cannot be read");
     else if (bytes.size() > kMaxImportBytes)
-        engines.unreadable = "too large";
+        engines.unreadable = LUMORA_TRANSLATE_NOOP("ImportReason", "too large");
     else
         engines = ReadFirefoxSearchFile(bytes);
     if (!engines.Readable()) engines.unreadable = "search.json.mozlz4: " + engines.unreadable;
@@ -142,11 +142,11 @@ SImportResult ReadOpenSearchFile(const std::string& path)
     SImportResult result;
     const EReadFile read = ReadFile(path, bytes, kMaxImportBytes + 1);
     if (read == EReadFile::CannotOpen)
-        result.unreadable = "cannot be opened";
+        result.unreadable = LUMORA_TRANSLATE_NOOP("ImportReason", "cannot be opened");
     else if (read != EReadFile::Read)
-        result.unreadable = "cannot be read";
+        result.unreadable = LUMORA_TRANSLATE_NOOP("ImportReason", "cannot be read");
     else if (bytes.size() > kMaxImportBytes)
-        result.unreadable = "file too large";
+        result.unreadable = LUMORA_TRANSLATE_NOOP("ImportReason", "file too large");
     else
         result = ReadOpenSearch(bytes);
     return result;

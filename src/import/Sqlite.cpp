@@ -58,17 +58,17 @@ bool CopyBounded(const fs::path& from, const fs::path& to, std::uintmax_t limit,
     std::error_code ec;
     const std::uintmax_t size = fs::file_size(from, ec);
     if (ec) {
-        error = "cannot be read";
+        error = LUMORA_TRANSLATE_NOOP("ImportReason", "cannot be read");
         return false;
     }
     if (size > limit) {
-        error = "too large";
+        error = LUMORA_TRANSLATE_NOOP("ImportReason", "too large");
         return false;
     }
     std::ifstream in(from, std::ios::binary);
     std::ofstream out(to, std::ios::binary);
     if (!in || !out) {
-        error = "cannot be read";
+        error = LUMORA_TRANSLATE_NOOP("ImportReason", "cannot be read");
         return false;
     }
     std::vector<char> buf(1 << 16);
@@ -78,13 +78,13 @@ bool CopyBounded(const fs::path& from, const fs::path& to, std::uintmax_t limit,
         const std::streamsize n = in.gcount();
         copied += static_cast<std::uintmax_t>(n);
         if (copied > limit) {
-            error = "too large";
+            error = LUMORA_TRANSLATE_NOOP("ImportReason", "too large");
             return false;
         }
         out.write(buf.data(), n);
     }
     if (in.bad() || !out.flush()) {
-        error = "cannot be read";
+        error = LUMORA_TRANSLATE_NOOP("ImportReason", "cannot be read");
         return false;
     }
     return true;
@@ -113,12 +113,13 @@ bool CDatabaseCopy::Open(const std::string& path, std::string& error)
     Close();
     std::error_code ec;
     if (!fs::is_regular_file(path, ec)) {
-        error = fs::exists(path, ec) ? "not a file" : "missing";
+        error = fs::exists(path, ec) ? LUMORA_TRANSLATE_NOOP("ImportReason", "not a file")
+                                     : LUMORA_TRANSLATE_NOOP("ImportReason", "missing");
         return false;
     }
     std::string pattern = (fs::temp_directory_path(ec) / "lumora-import-XXXXXX").string();
     if (ec || !mkdtemp(pattern.data())) {
-        error = "no room for a private copy";
+        error = LUMORA_TRANSLATE_NOOP("ImportReason", "no room for a private copy");
         return false;
     }
     m_folder = pattern;
@@ -136,7 +137,7 @@ bool CDatabaseCopy::Open(const std::string& path, std::string& error)
     // log's index there although the connection only reads.
     if (sqlite3_open_v2(FileUri(copy.string()).c_str(), &m_db, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr) !=
         SQLITE_OK) {
-        error = "cannot be opened";
+        error = LUMORA_TRANSLATE_NOOP("ImportReason", "cannot be opened");
         Close();
         return false;
     }
@@ -205,7 +206,8 @@ bool ForEachRow(sqlite3* db, const std::string& sql, SImportResult& result,
         onRow(SRow(st));
     }
     if (ok && rc != SQLITE_DONE) {
-        result.unreadable = rc == SQLITE_INTERRUPT ? "too much work to read" : CleanText(sqlite3_errmsg(db), 200);
+        result.unreadable = rc == SQLITE_INTERRUPT ? LUMORA_TRANSLATE_NOOP("ImportReason", "too much work to read")
+                                                   : CleanText(sqlite3_errmsg(db), 200);
         ok = false;
     } else if (!ok && result.unreadable.empty()) {
         result.unreadable = CleanText(sqlite3_errmsg(db), 200);

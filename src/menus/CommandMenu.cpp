@@ -4,7 +4,9 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 
+#include <string>
 #include <vector>
 
 namespace {
@@ -24,6 +26,13 @@ void ForEachCommand(const QMenu* menu, F&& visit)
             visit(action);
         }
     }
+}
+
+// A label of the option table as the menus show it: in the user's language
+// when the translation has it, as written otherwise.
+QString TranslatedLabel(std::string_view label)
+{
+    return QCoreApplication::translate(kLabelContext, std::string(label).c_str());
 }
 
 }  // namespace
@@ -107,7 +116,7 @@ QMenu* CCommandMenu::FindSubmenu(const QString& title) const
 {
     const QList<QMenu*> submenus = findChildren<QMenu*>();
     for (QMenu* sub : submenus) {
-        if (sub->title() == title) return sub;
+        if (sub->objectName() == title) return sub;
     }
     return nullptr;
 }
@@ -121,7 +130,7 @@ void CCommandMenu::AddRows(std::span<const SMenuRow> rows)
     std::vector<SLevel> levels{{this, nullptr}};
     for (const SMenuRow& row : rows) {
         SLevel& level = levels.back();
-        const QString label = QString::fromUtf8(row.label.data(), static_cast<qsizetype>(row.label.size()));
+        const QString label = TranslatedLabel(row.label);
         switch (row.kind) {
         case EMenuRow::Entry: AddCommand(level.menu, label, row.command); break;
         case EMenuRow::Choice:
@@ -132,6 +141,8 @@ void CCommandMenu::AddRows(std::span<const SMenuRow> rows)
         case EMenuRow::Separator: level.menu->addSeparator(); break;
         case EMenuRow::Submenu: {
             auto* sub = new QMenu(label, this);
+            // Found by its English title, whatever the language shown.
+            sub->setObjectName(QString::fromUtf8(row.label.data(), static_cast<qsizetype>(row.label.size())));
             level.menu->addMenu(sub);
             levels.push_back({sub, nullptr});
             break;

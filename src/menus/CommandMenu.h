@@ -61,7 +61,8 @@ public:
     // command has been emitted by then.
     void ExecBelow(const QRect& globalBox);
 
-    // The submenu with this title, anywhere in the tree, or null.
+    // The submenu with this English title (the option table's label),
+    // anywhere in the tree, or null.
     QMenu* FindSubmenu(const QString& title) const;
 
 signals:

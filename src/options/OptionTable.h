@@ -144,6 +144,8 @@ enum class EMenuRow {
     EndSubmenu,
 };
 
+inline constexpr const char* kLabelContext = "OptionLabels";
+
 struct SMenuRow {
     EMenuRow kind;
     std::string_view label = {};
@@ -151,7 +153,8 @@ struct SMenuRow {
 };
 
 // The options menu, top to bottom, submenus inline. Labels are the menus'
-// own texts ("Help Topics  F1" has two spaces).
+// own texts ("Help Topics  F1" has two spaces), in English; the menus
+// translate them under kLabelContext.
 std::span<const SMenuRow> OptionsMenuRows();
 
 // What follows the engine entries in the engine menu.

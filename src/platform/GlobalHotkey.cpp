@@ -106,13 +106,13 @@ std::vector<std::uint16_t> LockStates(std::uint16_t locks)
 
 QString HotkeyInUseText(const QKeySequence& sequence)
 {
-    return QStringLiteral("%1 is in use by another program; choose another in Hotkey...")
+    return CGlobalHotkey::tr("%1 is in use by another program; choose another in Hotkey...")
         .arg(sequence.toString(QKeySequence::PortableText));
 }
 
 QString HotkeyNoKeyText(const QKeySequence& sequence)
 {
-    return QStringLiteral("%1 has no key on this keyboard; choose another.")
+    return CGlobalHotkey::tr("%1 has no key on this keyboard; choose another.")
         .arg(sequence.toString(QKeySequence::PortableText));
 }
 
