@@ -6,7 +6,9 @@
 #include "dialogs/EditSearch.h"
 #include "dialogs/ImportDlg.h"
 #include "dialogs/SimpleLink.h"
+#include "dialogs/UpdateBuiltinsDlg.h"
 #include "engines/Catalog.h"
+#include "engines/NewerForms.h"
 #include "platform/DialogUnits.h"
 #include "store/TextUtil.h"
 
@@ -68,8 +70,21 @@ const std::array kContextMenu{
                   {},
                   &CCatalogDlg::OnRestoreBuiltIns,
                   &CCatalogDlg::CanRestoreBuiltIns},
+    SContextEntry{QT_TRANSLATE_NOOP("CCatalogDlg", "Update Built-in Engines..."),
+                  {},
+                  &CCatalogDlg::OnUpdateBuiltIns,
+                  &CCatalogDlg::CanUpdateBuiltIns},
     SContextEntry{QT_TRANSLATE_NOOP("CCatalogDlg", "Import..."), {}, &CCatalogDlg::OnImport, nullptr},
 };
+
+// A built-in engine counts as present when the list holds its template or,
+// once brought up to date, today's form of it.
+bool IsPresent(const SCatalogRow& row, const std::unordered_set<std::string_view>& urls)
+{
+    if (urls.contains(row.url)) return true;
+    const SNewerForm* form = FindNewerForm(row.url);
+    return form && !form->today.empty() && urls.contains(form->today);
+}
 
 // The filter sits between the counter row and the list, which gives up the
 // filter's height and the gap below it.
@@ -171,6 +186,10 @@ void CCatalogDlg::CreateActions()
         connect(action, &QAction::triggered, this, entry.run);
         m_contextActions.push_back(action);
         if (entry.canRun == &CCatalogDlg::CanRestoreBuiltIns) m_restoreAction = action;
+        if (entry.canRun == &CCatalogDlg::CanUpdateBuiltIns) {
+            m_updateAction = action;
+            action->setText(tr(entry.text));
+        }
     }
 
     auto* find = new QAction(this);
@@ -254,13 +273,11 @@ bool CCatalogDlg::CanMoveDown() const
 
 bool CCatalogDlg::CanRestoreBuiltIns() const
 {
-    std::unordered_set<std::string_view> missing;
-    for (const SCatalogRow& row : BuiltInCatalog()) missing.insert(row.url);
-    for (const SSearch& entry : m_working) {
-        missing.erase(entry.url);
-        if (missing.empty()) return false;
-    }
-    return !missing.empty();
+    std::unordered_set<std::string_view> present;
+    for (const SSearch& entry : m_working) present.insert(entry.url);
+    const auto rows = BuiltInCatalog();
+    return std::any_of(rows.begin(), rows.end(),
+                       [&present](const SCatalogRow& row) { return !IsPresent(row, present); });
 }
 
 void CCatalogDlg::Refill(int currentEntry)
@@ -398,9 +415,10 @@ void CCatalogDlg::OnRestoreBuiltIns()
 {
     std::unordered_set<std::string> urls;
     for (const SSearch& entry : m_working) urls.insert(entry.url);
+    std::unordered_set<std::string_view> present(urls.begin(), urls.end());
     int first = -1;
     for (const SCatalogRow& row : BuiltInCatalog()) {
-        if (!urls.insert(std::string(row.url)).second) continue;
+        if (IsPresent(row, present) || !urls.insert(std::string(row.url)).second) continue;
         SSearch engine;
         engine.name = row.name;
         engine.url = row.url;
@@ -412,6 +430,22 @@ void CCatalogDlg::OnRestoreBuiltIns()
         if (first < 0) first = m_working.Count() - 1;
     }
     if (first >= 0) Refill(first);
+}
+
+bool CCatalogDlg::CanUpdateBuiltIns() const
+{
+    return !FindBuiltInUpdates(m_working).empty();
+}
+
+void CCatalogDlg::OnUpdateBuiltIns()
+{
+    if (!CanUpdateBuiltIns()) return;
+    CUpdateBuiltinsDlg update(m_working, this);
+    if (update.exec() != QDialog::Accepted) return;
+    const int countBefore = m_working.Count();
+    ApplyBuiltInUpdates(m_working, update.ChosenUpdates(), update.DeleteClosed());
+    // Deleted rows shift the entries; the selection then starts over.
+    Refill(m_working.Count() == countBefore ? SelectionMark() : 0);
 }
 
 void CCatalogDlg::ApplyFilter(const QString& text)
@@ -457,6 +491,8 @@ void CCatalogDlg::OnOk()
 
 void CCatalogDlg::ShowContextMenu(const QPoint& pos)
 {
+    // Ticking a closed engine's box makes it one to update.
+    if (m_updateAction) m_updateAction->setEnabled(CanUpdateBuiltIns());
     QMenu menu(this);
     for (QAction* action : m_contextActions) {
         if (action) {

@@ -57,6 +57,9 @@ public:
     void OnMoveUp();
     void OnMoveDown();
     void OnRestoreBuiltIns();
+    // Built-in engines the user left as they were, brought up to today's
+    // addresses through the update dialog.
+    void OnUpdateBuiltIns();
     void OnUncheckAll();
     // Engines from other programs, through the import dialog, appended at the end.
     void OnImport();
@@ -69,6 +72,7 @@ public:
     bool CanMoveUp() const;
     bool CanMoveDown() const;
     bool CanRestoreBuiltIns() const;
+    bool CanUpdateBuiltIns() const;
 
     CCatalogView* ListView() const { return m_list; }
     CCatalogModel* Model() const { return m_model; }
@@ -106,4 +110,5 @@ private:
     QLineEdit* m_filter = nullptr;
     std::vector<QAction*> m_contextActions;
     QAction* m_restoreAction = nullptr;
+    QAction* m_updateAction = nullptr;
 };

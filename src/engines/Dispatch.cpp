@@ -1,5 +1,6 @@
 #include "Dispatch.h"
 
+#include "engines/SecureAddress.h"
 #include "store/TextUtil.h"
 
 SSearch FindByAbbreviation(CEngineList& engines, std::string word)
@@ -65,5 +66,5 @@ std::string BuildSearchAddress(std::string query, const SSearch& current, CEngin
          pos = address.find(kKeyword, pos + encoded.size())) {
         address.replace(pos, kKeyword.size(), encoded);
     }
-    return address;
+    return UpgradeToHttps(std::move(address));
 }

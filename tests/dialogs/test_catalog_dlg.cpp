@@ -305,10 +305,15 @@ TEST(CatalogDlg, DoubleClickOnACheckBoxTogglesAndDoesNotEdit)
 
 TEST(CatalogDlg, ContextMenuInItsOrderWithShortcutsAndDisabledEntries)
 {
-    const QStringList texts{QStringLiteral("Add..."),   QStringLiteral("Edit..."),
-                            QStringLiteral("Delete"),   QStringLiteral("---"),
-                            QStringLiteral("Move Up"),  QStringLiteral("Move Down"),
-                            QStringLiteral("---"),      QStringLiteral("Restore Built-in Engines"),
+    const QStringList texts{QStringLiteral("Add..."),
+                            QStringLiteral("Edit..."),
+                            QStringLiteral("Delete"),
+                            QStringLiteral("---"),
+                            QStringLiteral("Move Up"),
+                            QStringLiteral("Move Down"),
+                            QStringLiteral("---"),
+                            QStringLiteral("Restore Built-in Engines"),
+                            QStringLiteral("Update Built-in Engines..."),
                             QStringLiteral("Import...")};
     const QStringList shortcuts{QStringLiteral("Ins"),
                                 QStringLiteral("F2"),
@@ -316,6 +321,7 @@ TEST(CatalogDlg, ContextMenuInItsOrderWithShortcutsAndDisabledEntries)
                                 QString(),
                                 QStringLiteral("Alt+Up"),
                                 QStringLiteral("Alt+Down"),
+                                QString(),
                                 QString(),
                                 QString(),
                                 QString()};
@@ -346,9 +352,9 @@ TEST(CatalogDlg, ContextMenuInItsOrderWithShortcutsAndDisabledEntries)
         EXPECT_EQ(shownTexts, texts);
         EXPECT_EQ(shownShortcuts, shortcuts);
         // Row 0 is selected: it can be edited, deleted and moved down, not up.
-        // None of the four is a built-in engine, so there is something to restore.
-        // Import is always there.
-        EXPECT_EQ(enabled, (std::vector<bool>{true, withRow, withRow, false, withRow, true, true}));
+        // None of the four is a built-in engine, so there is something to restore
+        // and nothing to update. Import is always there.
+        EXPECT_EQ(enabled, (std::vector<bool>{true, withRow, withRow, false, withRow, true, false, true}));
     }
 }
 

@@ -34,7 +34,7 @@ wait_for 5 eval '! window_viewable "$win"'
 search_for cats
 wait_for 5 record_has_lines 1
 line=$(record_line 1)
-[[ $line == http://www.google.com/search\?q=cats ]] || fail "after OK the bar searched with '$line', not Google"
+[[ $line == https://www.google.com/search\?q=cats ]] || fail "after OK the bar searched with '$line', not Google"
 
 # The menu's first entry is Google Shopping now.
 open_popup "$ENGINE_X" "$ENGINE_Y"
@@ -71,5 +71,5 @@ bar_start "$LUMORA"
 search_for dogs
 wait_for 5 record_has_lines 3
 line=$(record_line 3)
-[[ $line == http://www.google.com/search\?q=dogs ]] || fail "after the restart the bar searched with '$line'"
+[[ $line == https://www.google.com/search\?q=dogs ]] || fail "after the restart the bar searched with '$line'"
 note "ok"

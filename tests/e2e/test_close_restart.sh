@@ -49,6 +49,6 @@ stays_top 1.5 "$BAR_SHOWN"
 search_for cats
 wait_for 5 record_has_lines 1
 line=$(record_line 1)
-[[ $line == http://images.google.com/images\?q=cats ]] ||
+[[ $line == https://images.google.com/images\?q=cats ]] ||
     fail "after the restart the search opened '$line', expected the engine chosen before"
 note "ok"

@@ -16,7 +16,7 @@ wait_for 3 eval '! popup_open'
 search_for cats
 wait_for 5 record_has_lines 1
 line=$(record_line 1)
-[[ $line == http://images.google.com/images\?q=cats ]] ||
+[[ $line == https://images.google.com/images\?q=cats ]] ||
     fail "search after choosing the second entry opened '$line'"
 
 # --- mouse: a click on the last engine entry, "YouTube [yt]" ------------------------
@@ -32,7 +32,7 @@ wait_for 3 eval '! popup_open'
 search_for dogs
 wait_for 5 record_has_lines 2
 line=$(record_line 2)
-[[ $line == http://www.youtube.com/results\?q=dogs* ]] ||
+[[ $line == https://www.youtube.com/results\?q=dogs* ]] ||
     fail "search after clicking YouTube opened '$line'"
 
 note "ok"

@@ -33,8 +33,8 @@ x xdotool type --delay 20 'w Dublin Bay'
 x xdotool key Return
 wait_for 5 record_has_lines 1
 line=$(record_line 1)
-[[ $line == http://*wikipedia.org*/wiki/Dublin+Bay ]] ||
-    fail "first search opened '$line', expected http://<wikipedia host>/wiki/Dublin+Bay"
+[[ $line == https://*wikipedia.org*/wiki/Dublin+Bay ]] ||
+    fail "first search opened '$line', expected https://<wikipedia host>/wiki/Dublin+Bay"
 
 # --- Enter did not end the bar; the next search goes to the current engine ---------
 x xdotool key ctrl+a BackSpace
@@ -42,8 +42,8 @@ x xdotool type --delay 20 'cats'
 x xdotool key Return
 wait_for 5 record_has_lines 2
 line=$(record_line 2)
-[[ $line == http://*google*/search\?q=cats ]] ||
-    fail "second search opened '$line', expected http://<google host>/search?q=cats"
+[[ $line == https://*google*/search\?q=cats ]] ||
+    fail "second search opened '$line', expected https://<google host>/search?q=cats"
 
 # --- Escape does not close the bar --------------------------------------------------
 # A search typed after Escape proves the key has been handled before we look.

@@ -20,5 +20,5 @@ note "focus at start: $(focused_window) (bar $LUMORA_WIN)"
 x xdotool type --delay 20 "kwin plasma"
 x xdotool key Return
 wait_for 3 record_has_lines 1
-[[ $(record_line 1) == "http://www.google.com/search?q=kwin+plasma" ]] || fail "opened '$(record_line 1)'"
+[[ $(record_line 1) == "https://www.google.com/search?q=kwin+plasma" ]] || fail "opened '$(record_line 1)'"
 note "ok"

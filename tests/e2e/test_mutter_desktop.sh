@@ -49,7 +49,7 @@ wl_input key Shift_L
 wl_input type mutter gnome
 wl_input key Return
 wait_for 3 record_has_lines 1
-[[ $(record_line 1) == "http://www.google.com/search?q=mutter+gnome" ]] || fail "opened '$(record_line 1)'"
+[[ $(record_line 1) == "https://www.google.com/search?q=mutter+gnome" ]] || fail "opened '$(record_line 1)'"
 
 # --- (c) auto hide with the real pointer, off the bar onto the bare desktop --------
 # Off the bar downwards, then sideways: each time the bar retracts, and the

@@ -46,7 +46,7 @@ x xdotool type --delay 30 "summoned cats"
 stays_top 1.2 "$BAR_SHOWN"
 x xdotool key Return
 wait_for 5 record_has_lines 1
-[[ $(record_line 1) == "http://www.google.com/search?q=summoned+cats" ]] ||
+[[ $(record_line 1) == "https://www.google.com/search?q=summoned+cats" ]] ||
     fail "the summoned bar searched for '$(record_line 1)'"
 # The address is handed over: the bar goes back up.
 wait_top 2 "$BAR_HIDDEN"

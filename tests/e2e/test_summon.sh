@@ -51,7 +51,7 @@ x xdotool key ctrl+alt+space
 wait_for 3 has_focus "$LUMORA_WIN"
 x xdotool key Return
 wait_for 5 record_has_lines 1
-[[ $(record_line 1) == "http://www.google.com/search?q=typed+--show" ]] || fail "searched for '$(record_line 1)'"
+[[ $(record_line 1) == "https://www.google.com/search?q=typed+--show" ]] || fail "searched for '$(record_line 1)'"
 wait_top 5 "$BAR_HIDDEN"
 
 # NumLock on: the hotkey still works.

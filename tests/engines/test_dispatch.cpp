@@ -1,5 +1,6 @@
 #include "engines/Catalog.h"
 #include "engines/Dispatch.h"
+#include "engines/SecureAddress.h"
 
 #include "common/BuiltInEngines.h"
 
@@ -19,11 +20,12 @@ SSearch Engine(std::string name, std::string url, std::string abbreviation)
     return s;
 }
 
-// The template of catalogue row `row` with `encoded` in place of the placeholder.
+// The template of catalogue row `row` with `encoded` in place of the
+// placeholder, as a search sends it (over https for a built-in host).
 std::string Filled(int row, const std::string& encoded)
 {
     std::string url(BuiltInCatalog()[static_cast<std::size_t>(row)].url);
-    return url.replace(url.find(kKeyword), kKeyword.size(), encoded);
+    return UpgradeToHttps(url.replace(url.find(kKeyword), kKeyword.size(), encoded));
 }
 
 constexpr int kGoogle = 0;
@@ -78,10 +80,10 @@ TEST(Dispatch, ExactGoogleAndWikipediaAddresses)
 {
     CEngineList list = BuiltInEngines();
     const SSearch google = list.At(kGoogle);
-    EXPECT_EQ(BuildSearchAddress("g  cats", google, list), "http://www.google.com/search?q=+cats");
-    EXPECT_EQ(BuildSearchAddress("w Dublin Bay", google, list), "http://en.wikipedia.org/wiki/Dublin+Bay");
+    EXPECT_EQ(BuildSearchAddress("g  cats", google, list), "https://www.google.com/search?q=+cats");
+    EXPECT_EQ(BuildSearchAddress("w Dublin Bay", google, list), "https://en.wikipedia.org/wiki/Dublin+Bay");
     // The picked engine serves this search only: the next one goes to Google.
-    EXPECT_EQ(BuildSearchAddress("cats", google, list), "http://www.google.com/search?q=cats");
+    EXPECT_EQ(BuildSearchAddress("cats", google, list), "https://www.google.com/search?q=cats");
 }
 
 TEST(Dispatch, TemplateEdgeCases)
