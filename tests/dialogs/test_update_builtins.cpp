@@ -69,7 +69,8 @@ TEST(UpdateBuiltins, ListsWhatWouldChangeAndLeavesOutUntickedRows)
     EXPECT_EQ(image->checkState(0), Qt::Checked);
     EXPECT_EQ(image->text(CUpdateBuiltinsDlg::kColumnChange),
               QStringLiteral("https://www.google.com/search?q=[keyword]&tbm=isch"));
-    EXPECT_EQ(image->text(CUpdateBuiltinsDlg::kColumnNow), QStringLiteral("http://images.google.com/images?q=[keyword]"));
+    EXPECT_EQ(image->text(CUpdateBuiltinsDlg::kColumnNow),
+              QStringLiteral("http://images.google.com/images?q=[keyword]"));
 
     QTreeWidgetItem* tucows = RowNamed(dlg, QStringLiteral("TuCows"));
     ASSERT_NE(tucows, nullptr);
@@ -133,7 +134,7 @@ TEST(UpdateBuiltins, OkUpdatesTheWorkingListAndTheEntryGreysOut)
     EXPECT_FALSE(after.At(IndexOf(after, "TuCows")).selected);
     EXPECT_EQ(after.At(IndexOf(after, "Yahoo!")), start.At(IndexOf(start, "Yahoo!")));
     EXPECT_EQ(Counter(dlg, "selectedCounter"), QStringLiteral("13"));  // 13 built-in + Intranet - TuCows
-    EXPECT_TRUE(update->isEnabled());  // Google is still on offer
+    EXPECT_TRUE(update->isEnabled());                                  // Google is still on offer
 
     // Google taken too; then nothing is left.
     OnNextDialog<CUpdateBuiltinsDlg>(
