@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QImage>
 #include <QTreeWidget>
 
 namespace {
@@ -81,11 +82,16 @@ TEST(UpdateBuiltins, ListsWhatWouldChangeAndLeavesOutUntickedRows)
     EXPECT_TRUE(dlg.DeleteClosed());
     EXPECT_EQ(tucows->text(CUpdateBuiltinsDlg::kColumnChange), QStringLiteral("closed in 2021: deleted"));
 
-    // Space on the current row unticks it, as the user would.
+    // Space on the current row unticks it, as the user would, and the box
+    // shows it.
     dlg.Checklist()->setFocus();
     dlg.Checklist()->setCurrentItem(image);
+    const QRect cell = dlg.Checklist()->visualItemRect(image);
+    const QRect box(cell.left(), cell.top(), cell.height() + 4, cell.height());
+    const QImage ticked = dlg.Checklist()->viewport()->grab(box).toImage();
     QTest::keyClick(dlg.Checklist(), Qt::Key_Space);
     EXPECT_EQ(image->checkState(0), Qt::Unchecked);
+    EXPECT_NE(dlg.Checklist()->viewport()->grab(box).toImage(), ticked);
     const std::vector<SBuiltInUpdate> chosen = dlg.ChosenUpdates();
     EXPECT_EQ(chosen.size(), std::size_t{19 + 28 - 1 + 1 - 1});
     for (const SBuiltInUpdate& u : chosen) EXPECT_NE(list.At(u.entry).name, "Google Image");
