@@ -15,6 +15,7 @@ std::vector<std::string> EngineMenuTexts(const CEngineList& engines);
 SSearch EngineAtMenuPosition(const CEngineList& engines, int k);
 
 // The menu position of the first selected engine with the same name, address
-// and abbreviation as `engine` (group, flag and extra may differ), or -1 when
-// no such engine has an entry in the menu.
+// and abbreviation as `engine` (group, flag and extra may differ; an address
+// brought up to date from `engine`'s built-in one counts as the same), or -1
+// when no such engine has an entry in the menu.
 int MenuPositionOf(const CEngineList& engines, const SSearch& engine);

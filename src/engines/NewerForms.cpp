@@ -62,7 +62,8 @@ constexpr std::array<SNewerForm, 61> kNewerForms{{
     // HotJobs sold to Monster in 2010 (Reuters)
     {"http://hotjobs.yahoo.com/jobseeker/jobsearch/search_results.html?keywords_all=[keyword]", Closed, 2010, ""},
     // MSN Search became Bing in 2009 (wiki "Bing"); bangs [bing]; FORM= dropped
-    {"http://search.msn.com/results.aspx?q=[keyword]&FORM=MSNH", Moved, 2009, "https://www.bing.com/search?q=[keyword]"},
+    {"http://search.msn.com/results.aspx?q=[keyword]&FORM=MSNH", Moved, 2009,
+     "https://www.bing.com/search?q=[keyword]"},
     // bangs [bi]
     {"http://search.msn.com/images/results.aspx?q=[keyword]&FORM=MSNH", Moved, 2009,
      "https://www.bing.com/images/search?q=[keyword]"},
@@ -77,7 +78,8 @@ constexpr std::array<SNewerForm, 61> kNewerForms{{
     // bangs [ask]; the qsrc/o/l partner codes dropped
     {"http://www.ask.com/web?q=[keyword]&qsrc=0&o=0&l=dir", Alive, 2026, "https://www.ask.com/web?q=[keyword]"},
     // bangs [a]; without the third party's affiliate tag
-    {"https://www.amazon.com/s/?tag=4817-20&field-keywords=[keyword]", Alive, 2026, "https://www.amazon.com/s?k=[keyword]"},
+    {"https://www.amazon.com/s/?tag=4817-20&field-keywords=[keyword]", Alive, 2026,
+     "https://www.amazon.com/s?k=[keyword]"},
     // bangs [auk]; without the affiliate tag
     {"https://www.amazon.co.uk/s/?tag=4817-20&field-keywords=[keyword]&x=0&y=0", Alive, 2026,
      "https://www.amazon.co.uk/s?k=[keyword]"},
@@ -132,7 +134,8 @@ constexpr std::array<SNewerForm, 61> kNewerForms{{
     {"http://query.nytimes.com/search/query?query=[keyword]", Moved, 2026,
      "https://www.nytimes.com/search?query=[keyword]"},
     // bangs [cnn]; without srchst
-    {"http://search.cnn.com/search.jsp?query=[keyword]&srchst=nyt", Moved, 2026, "https://www.cnn.com/search/?q=[keyword]"},
+    {"http://search.cnn.com/search.jsp?query=[keyword]&srchst=nyt", Moved, 2026,
+     "https://www.cnn.com/search/?q=[keyword]"},
     // closed 30 June 2018, accounts moved to Mix (digitaltrends.com)
     {"http://www.stumbleupon.com/tag/[keyword]/", Closed, 2018, ""},
     // bangs [ne]; without the "/" the old template added to every query
@@ -148,10 +151,12 @@ constexpr std::array<SNewerForm, 61> kNewerForms{{
      "olspage.jsp;jsessionid=KXJTRWMB7PLLQZA5H8UESOD?_dyncharset=ISO-8859-1&id=pcat17071&type=page&st=[keyword]&sc="
      "Global&cp=1&nrp=15&sp=&qp=&list=n&iht=y&usc=All+Categories&ks=960",
      Alive, 2026,
-     "https://www.bestbuy.com/site/olspage.jsp?id=pcat17071&type=page&st=[keyword]&sc=Global&cp=1&nrp=15&sp=&qp=&list=n&"
+     "https://www.bestbuy.com/site/"
+     "olspage.jsp?id=pcat17071&type=page&st=[keyword]&sc=Global&cp=1&nrp=15&sp=&qp=&list=n&"
      "iht=y&usc=All+Categories&ks=960"},
     // bangs [walmart]
-    {"http://www.walmart.com/search/search-ng.do?search_constraint=0&search_query=[keyword]&ic=24_0&Find.x=16&Find.y=13",
+    {"http://www.walmart.com/search/"
+     "search-ng.do?search_constraint=0&search_query=[keyword]&ic=24_0&Find.x=16&Find.y=13",
      Moved, 2026, "https://www.walmart.com/search/?query=[keyword]"},
     // replaced by thetimes.co.uk in May 2010 (Press Gazette); no source for
     // today's search address

@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QImage>
 #include <QTreeWidget>
 
 namespace {
@@ -69,7 +70,8 @@ TEST(UpdateBuiltins, ListsWhatWouldChangeAndLeavesOutUntickedRows)
     EXPECT_EQ(image->checkState(0), Qt::Checked);
     EXPECT_EQ(image->text(CUpdateBuiltinsDlg::kColumnChange),
               QStringLiteral("https://www.google.com/search?q=[keyword]&tbm=isch"));
-    EXPECT_EQ(image->text(CUpdateBuiltinsDlg::kColumnNow), QStringLiteral("http://images.google.com/images?q=[keyword]"));
+    EXPECT_EQ(image->text(CUpdateBuiltinsDlg::kColumnNow),
+              QStringLiteral("http://images.google.com/images?q=[keyword]"));
 
     QTreeWidgetItem* tucows = RowNamed(dlg, QStringLiteral("TuCows"));
     ASSERT_NE(tucows, nullptr);
@@ -80,11 +82,16 @@ TEST(UpdateBuiltins, ListsWhatWouldChangeAndLeavesOutUntickedRows)
     EXPECT_TRUE(dlg.DeleteClosed());
     EXPECT_EQ(tucows->text(CUpdateBuiltinsDlg::kColumnChange), QStringLiteral("closed in 2021: deleted"));
 
-    // Space on the current row unticks it, as the user would.
+    // Space on the current row unticks it, as the user would, and the box
+    // shows it.
     dlg.Checklist()->setFocus();
     dlg.Checklist()->setCurrentItem(image);
+    const QRect cell = dlg.Checklist()->visualItemRect(image);
+    const QRect box(cell.left(), cell.top(), cell.height() + 4, cell.height());
+    const QImage ticked = dlg.Checklist()->viewport()->grab(box).toImage();
     QTest::keyClick(dlg.Checklist(), Qt::Key_Space);
     EXPECT_EQ(image->checkState(0), Qt::Unchecked);
+    EXPECT_NE(dlg.Checklist()->viewport()->grab(box).toImage(), ticked);
     const std::vector<SBuiltInUpdate> chosen = dlg.ChosenUpdates();
     EXPECT_EQ(chosen.size(), std::size_t{19 + 28 - 1 + 1 - 1});
     for (const SBuiltInUpdate& u : chosen) EXPECT_NE(list.At(u.entry).name, "Google Image");
@@ -133,7 +140,7 @@ TEST(UpdateBuiltins, OkUpdatesTheWorkingListAndTheEntryGreysOut)
     EXPECT_FALSE(after.At(IndexOf(after, "TuCows")).selected);
     EXPECT_EQ(after.At(IndexOf(after, "Yahoo!")), start.At(IndexOf(start, "Yahoo!")));
     EXPECT_EQ(Counter(dlg, "selectedCounter"), QStringLiteral("13"));  // 13 built-in + Intranet - TuCows
-    EXPECT_TRUE(update->isEnabled());  // Google is still on offer
+    EXPECT_TRUE(update->isEnabled());                                  // Google is still on offer
 
     // Google taken too; then nothing is left.
     OnNextDialog<CUpdateBuiltinsDlg>(

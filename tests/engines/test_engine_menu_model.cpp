@@ -1,5 +1,6 @@
 #include "engines/Catalog.h"
 #include "engines/EngineMenuModel.h"
+#include "engines/NewerForms.h"
 
 #include <gtest/gtest.h>
 
@@ -101,6 +102,12 @@ TEST(EngineMenuModel, MenuPositionOfTheSameEngine)
         d.change(other);
         EXPECT_EQ(MenuPositionOf(list, other), -1);
     }
+
+    // An engine brought up to date is still the one the bar holds.
+    CEngineList updated = list;
+    ApplyBuiltInUpdates(updated, FindBuiltInUpdates(updated), false);
+    EXPECT_EQ(MenuPositionOf(updated, list.At(37)), 7);
+    EXPECT_EQ(MenuPositionOf(list, updated.At(37)), -1);  // but not the other way round
 
     // Not selected, or past the menu's last entry: no position.
     EXPECT_EQ(MenuPositionOf(list, list.At(2)), -1);

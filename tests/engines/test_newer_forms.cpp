@@ -31,8 +31,8 @@ std::int32_t IndexOfName(const CEngineList& list, const std::string& name)
 TEST(NewerForms, TableMatchesTheBuiltInCatalogue)
 {
     // Parameters that track the user, earn a third party money or pin a session.
-    const char* const kForbidden[] = {"tag=",   "_trksid", "from=R40", "FORM=",      "qsrc",  "asko=", "askl=",
-                                      "srchst", "tg=",     "target=",  "jsessionid", "sa=N",  "tab=",  "ic=24",
+    const char* const kForbidden[] = {"tag=",   "_trksid", "from=R40", "FORM=",       "qsrc",   "asko=", "askl=",
+                                      "srchst", "tg=",     "target=",  "jsessionid",  "sa=N",   "tab=",  "ic=24",
                                       "CLT=",   "&o=0",    "&l=dir",   "_dyncharset", "x=0&y=0"};
     std::set<std::string_view> keys;
     int counts[3] = {};

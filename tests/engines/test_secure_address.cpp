@@ -31,16 +31,16 @@ TEST(SecureAddress, BuiltInHostsGoOverHttps)
 TEST(SecureAddress, OtherAddressesAsTheyAre)
 {
     for (const char* address : {
-             "http://wiki.intranet/?q=cats",                // a user's own host
-             "http://google.com/search?q=cats",             // not the built-in host itself
-             "http://www.google.com.evil.example/?q=x",     // a longer host
-             "http://evil.example/?www.google.com/",        // the host appears later
-             "http://www.google.com:8080/search?q=x",       // a port: another service
-             "http://user@www.google.com/search?q=x",       // a user name
-             "http://www.tucows.com/search.html?x=1",       // closed
-             "http://www.alexa.com/data/details/x",         // closed
-             "http://local.yahoo.com/results?stx=x",        // fate unknown
-             "http://download.cnet.com/3120-20_4.html?q=x", // fate unknown
+             "http://wiki.intranet/?q=cats",                 // a user's own host
+             "http://google.com/search?q=cats",              // not the built-in host itself
+             "http://www.google.com.evil.example/?q=x",      // a longer host
+             "http://evil.example/?www.google.com/",         // the host appears later
+             "http://www.google.com:8080/search?q=x",        // a port: another service
+             "http://user@www.google.com/search?q=x",        // a user name
+             "http://www.tucows.com/search.html?x=1",        // closed
+             "http://www.alexa.com/data/details/x",          // closed
+             "http://local.yahoo.com/results?stx=x",         // fate unknown
+             "http://download.cnet.com/3120-20_4.html?q=x",  // fate unknown
              "ftp://www.google.com/",
              "www.google.com/search?q=x",
              "http://",
