@@ -12,6 +12,7 @@
 
 #include "bar/BarTemplate.h"
 #include "bar/CursorBlink.h"
+#include "bar/SearchRecall.h"
 #include "menus/EngineMenu.h"
 #include "menus/OptionsMenu.h"
 #include "options/OptionTable.h"
@@ -138,8 +139,9 @@ void CLumoraDlg::OnTimer(int id)
         // when that opened, and hears of the pointer again only when it closes.
         const bool left = m_pointerLeft && !InputHeldElsewhere(this);
         const bool inside = !left && m_windowRect.contains(QCursor::pos());
-        // A summoned bar waits for the user, wherever the pointer is.
-        const bool heldDown = m_summoned && !inside;
+        // A summoned bar waits for the user, wherever the pointer is; so
+        // does a bar with the list of earlier searches hanging from it.
+        const bool heldDown = (m_summoned || m_recall->HoldsBarDown()) && !inside;
         if (inside != m_shown && !m_dragging && !heldDown) ShowBar(inside);
     } else if (id == TIMER_PIN) {
         // Only the window system's word counts here: Qt's geometry of a window

@@ -4,6 +4,7 @@
 #include "bar/BarPainter.h"
 #include "bar/BarTemplate.h"
 #include "bar/DialogPlacer.h"
+#include "bar/SearchRecall.h"
 #include "engines/Catalog.h"
 #include "engines/Dispatch.h"
 #include "engines/EngineMenuModel.h"
@@ -62,7 +63,12 @@ CLumoraDlg::CLumoraDlg()
     OnInitDialog();
 }
 
-CLumoraDlg::~CLumoraDlg() = default;
+// The recall goes before the members its signals reach; the children would
+// go only after them.
+CLumoraDlg::~CLumoraDlg()
+{
+    delete m_recall;
+}
 
 // Later steps read what earlier ones set: the layout needs the bar's size,
 // the default x needs its width, the engine choice needs the engine list.
@@ -78,6 +84,7 @@ void CLumoraDlg::OnInitDialog()
     LoadSettingsOrDefaults();
     LoadCatalogOrBuiltIn();
     LoadIniOrDefaults();
+    PrepareSearchRecall();
 
     // Moving before the dialog is shown also keeps QDialog from centring it.
     m_barLeft = m_settings.barLeft;
@@ -113,6 +120,7 @@ void CLumoraDlg::AfterFirstFrame()
     m_hIcon = QApplication::windowIcon();
     setWindowIcon(m_hIcon);
     GrabStoredHotkey();
+    m_recall->Load();
 }
 
 // Window managers that prevent focus stealing (kwin) give a new window the
@@ -138,10 +146,13 @@ SBarColors CLumoraDlg::Colors() const
 
 void CLumoraDlg::RunSearch(std::string query)
 {
+    const std::string typed = query;
     const std::string address = BuildSearchAddress(std::move(query), m_current, m_engines);
     // An empty address (no current engine) would only make the opener print
     // its usage.
-    if (!address.empty()) OpenAddress(address);
+    if (address.empty()) return;
+    OpenAddress(address);
+    RecordSearch(typed);
 }
 
 // The key pre-filter. Enter searches on every press, auto-repeat included,
@@ -150,6 +161,7 @@ bool CLumoraDlg::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_query && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
+        if (m_recall->OnFieldKey(*key)) return true;
         if (IsEnterKey(key->key())) {
             RunSearch(m_query->text().toStdString());
             // The address is on its way: a summoned bar has done its job.

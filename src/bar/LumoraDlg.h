@@ -22,6 +22,7 @@ class CEngineMenu;
 class CGlobalHotkey;
 class CPointerGuard;
 class COptionsMenu;
+class CSearchRecall;
 class QLineEdit;
 
 // The bar's layout rectangles, in client coordinates.
@@ -110,6 +111,9 @@ public:
     COptionsMenu* OptionsMenu();
     bool MenusBuilt() const { return m_engineMenu || m_optionsMenu; }
 
+    // Earlier searches: Up/Down recall and the completion list (BarRecall.cpp).
+    CSearchRecall* Recall() const { return m_recall; }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -168,6 +172,12 @@ private:
     void PrepareHotkey();
     void GrabStoredHotkey();
     void RunHotkeyDialog();
+
+    // Earlier searches (BarRecall.cpp).
+    void PrepareSearchRecall();
+    void RecordSearch(const std::string& query);
+    void ToggleRememberSearches();
+    void ClearHistory();
 
     // Mouse, timers and auto hide (BarMouse.cpp).
     void ToggleAutoHide();
@@ -285,4 +295,6 @@ private:
 
     // Stops the field's cursor blinking while nobody uses the bar.
     CCursorBlinkPause* m_blinkPause = nullptr;
+
+    CSearchRecall* m_recall = nullptr;  // earlier searches; child of the bar
 };

@@ -71,6 +71,8 @@ constexpr SMenuRow kOptionsMenu[] = {
     EndSubmenu,
     Entry("Font...", kFontCommand),
     Entry("Hotkey...", kHotkeyCommand),
+    {EMenuRow::Switch, "Remember Searches", kRememberSearchesCommand},
+    Entry("Clear History", kClearHistoryCommand),
     Entry("Catalog...", kCatalogCommand),
     Separator,
     Submenu("Help"),
