@@ -155,6 +155,8 @@ void CSearchRecall::RecallNewer()
 void CSearchRecall::OnTextEdited(const QString&)
 {
     EndRecall();
+    // New text, new rows: none is highlighted yet.
+    m_list->SetHighlighted(-1);
     if (m_enabled) ShowCompletions();
 }
 

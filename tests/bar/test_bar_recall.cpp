@@ -164,6 +164,11 @@ TEST_F(BarRecallTest, TypingOffersEarlierSearchesAndEnterSearchesTheHighlightedO
     EXPECT_EQ(Field()->text(), "Wi");  // moving in the list leaves the field alone
     Key(Qt::Key_Up);                   // wraps to the last
     EXPECT_EQ(List()->Highlighted(), 1);
+    // Typing starts the rows afresh.
+    QTest::keyClicks(Field(), "e");
+    EXPECT_EQ(ListRows(), (Strings{"Wien"}));
+    EXPECT_EQ(List()->Highlighted(), -1);
+    Key(Qt::Key_Down);
 
     Key(Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_FALSE(Recall()->IsListOpen());

@@ -47,7 +47,8 @@ printf '\xff\xfe\xc3\x28 broken\nafter\n' >"$history"
 check_case "not UTF-8" after
 
 {
-    printf '%*s\n' 5000 | tr ' ' x
+    head -c 5000 /dev/zero | tr '\0' x
+    printf '\n'
     printf 'short\n'
 } >"$history"
 check_case "over-long line" short
