@@ -2,7 +2,8 @@
 # Earlier searches under openbox: kept across restarts and a SIGKILL, Up
 # recalls the newest, the first letters open the list and Down, Enter search
 # its entry, Shift+Delete removes one for good, "Remember Searches" off keeps
-# nothing and "Clear History" empties the file.
+# nothing and "Clear History" empties the file; the list holds the bar down
+# and a click on it searches.
 # Usage: test_history.sh <path to lumora>
 # shellcheck source=bar.sh
 source "$(dirname "$0")/bar.sh"
@@ -119,5 +120,20 @@ clear_field
 x xdotool key Up Return
 expect_search 9 'http://*google*/search?q=killed+query'
 
-(($(record_count) == 9)) || fail "expected exactly 9 opened addresses, got $(record_count)"
+# --- with the pointer on the list, auto hide keeps the bar down; a click searches ------
+clear_field
+x xdotool type --delay 20 'k'
+wait_for 3 popup_open
+list=$(x xdotool search --onlyvisible --pid "$LUMORA_PID" | grep -vx "$LUMORA_WIN" | head -n 1)
+read -r list_x list_y _ <<<"$(window_geometry "$list")"
+x xdotool mousemove $((list_x + 20)) $((list_y + 8))
+stays_top 1.2 "$BAR_SHOWN"
+x xdotool click 1
+expect_search 10 'http://*google*/search?q=killed+query'
+has_focus "$LUMORA_WIN" || fail "the click on the list took the keyboard from the bar"
+# The list is gone and the pointer is off the bar: up it goes.
+wait_for 3 eval '! popup_open'
+wait_top 3 "$BAR_HIDDEN"
+
+(($(record_count) == 10)) || fail "expected exactly 10 opened addresses, got $(record_count)"
 note "ok"
