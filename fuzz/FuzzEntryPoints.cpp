@@ -5,10 +5,13 @@
 #include "import/Templates.h"
 #include "store/CatalogFile.h"
 #include "store/IniFile.h"
+#include "store/SearchHistory.h"
 #include "store/Settings.h"
+#include "store/Utf8Text.h"
 
 #include <cstdio>
 #include <cstdlib>
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -96,6 +99,39 @@ void FuzzIni(const std::uint8_t* data, std::size_t size)
     Require(again.Parse(written), "written file reads back");
     Require(again.Entries() == file.Entries(), "ini round trip keeps the entries");
     Require(again.Text() == written, "ini text is stable");
+}
+
+void FuzzHistory(const std::uint8_t* data, std::size_t size)
+{
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    CSearchHistory history;
+    history.Parse(text);
+    // Whatever the file held, the entries are what a search could have left.
+    auto checkEntries = [](const CSearchHistory& h) {
+        Require(h.Size() <= kMaxHistoryEntries, "history capped");
+        std::set<std::string> seen;
+        for (std::size_t i = 0; i < h.Size(); ++i) {
+            const std::string& entry = h.At(i);
+            Require(!entry.empty() && entry.size() <= kMaxHistoryEntryBytes, "entry length bounded");
+            Require(IsValidUtf8(entry), "entry is UTF-8");
+            Require(HistoryEntryText(entry) == entry, "entry is clean and trimmed");
+            Require(seen.insert(entry).second, "no entry twice");
+        }
+    };
+    checkEntries(history);
+    const std::string written = history.Text();
+    CSearchHistory again;
+    Require(again.Parse(written) == 0, "written history reads back whole");
+    Require(again.Text() == written, "history text is stable");
+
+    // Completion and a new search on top of whatever was read.
+    const std::string_view typed = text.substr(0, 6);
+    const std::string key = FoldCase(typed.substr(std::min(typed.find_first_not_of(' '), typed.size())));
+    const std::vector<std::string> matches = again.Complete(typed);
+    Require(matches.size() <= kMaxCompletions, "completions bounded");
+    for (const std::string& match : matches) Require(FoldCase(match).starts_with(key), "completion matches");
+    if (again.Add(text.substr(0, 40))) Require(again.At(0) == HistoryEntryText(text.substr(0, 40)), "added on top");
+    checkEntries(again);
 }
 
 namespace {

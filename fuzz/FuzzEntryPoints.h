@@ -9,6 +9,7 @@
 void FuzzCatalog(const std::uint8_t* data, std::size_t size);
 void FuzzSettings(const std::uint8_t* data, std::size_t size);
 void FuzzIni(const std::uint8_t* data, std::size_t size);
+void FuzzHistory(const std::uint8_t* data, std::size_t size);
 // Firefox's search settings: the input as a mozLz4 file and as plain JSON.
 void FuzzMozLz4(const std::uint8_t* data, std::size_t size);
 void FuzzOpenSearch(const std::uint8_t* data, std::size_t size);

@@ -24,6 +24,7 @@ int main(int argc, char** argv)
             FuzzCatalog(data.data(), data.size());
             FuzzSettings(data.data(), data.size());
             FuzzIni(data.data(), data.size());
+            FuzzHistory(data.data(), data.size());
             FuzzMozLz4(data.data(), data.size());
             FuzzOpenSearch(data.data(), data.size());
             ++files;

@@ -237,6 +237,7 @@ std::optional<Sample> RunOnce(Display& display, const Program& program, bool mea
         // A fresh data folder each run, nothing but system tools on PATH, and
         // the X display we watch.
         setenv("XDG_CONFIG_HOME", dir.c_str(), 1);
+        setenv("XDG_STATE_HOME", dir.c_str(), 1);
         setenv("PATH", "/usr/local/bin:/usr/bin:/bin", 1);
         unsetenv("WAYLAND_DISPLAY");
         unsetenv("QT_QPA_PLATFORM");

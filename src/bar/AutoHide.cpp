@@ -106,7 +106,8 @@ void CAutoHide::Poll()
     // when that opened, and hears of the pointer again only when it closes.
     const bool left = m_pointerLeft && !InputHeldElsewhere(m_bar);
     const bool inside = !left && BarRect().contains(QCursor::pos());
-    // A summoned bar waits for the user, wherever the pointer is.
+    // A summoned bar waits for the user, wherever the pointer is; so does a
+    // bar with the list of earlier searches hanging from it.
     const bool heldDown = m_heldDown() && !inside;
     if (inside != m_shown && !m_dragging && !heldDown) ShowBar(inside);
 }

@@ -29,8 +29,8 @@ public:
         HidePoll,  // shown: hides it once the pointer has left (auto hide)
     };
 
-    // `enabled`: whether auto hide is on. `heldDown`: whether a summon keeps
-    // the bar down wherever the pointer is.
+    // `enabled`: whether auto hide is on. `heldDown`: whether a summon or the
+    // list of earlier searches keeps the bar down wherever the pointer is.
     CAutoHide(QWidget* bar, std::function<bool()> enabled, std::function<bool()> heldDown);
 
     bool IsShown() const { return m_shown; }

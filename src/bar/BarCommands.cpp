@@ -81,6 +81,8 @@ void CLumoraDlg::OnCommand(int id)
     case ECommand::Font: ChooseQueryFont(); break;
     case ECommand::Hotkey: RunHotkeyDialog(); break;
     case ECommand::Close: SaveAndClose(); break;
+    case ECommand::RememberSearches: ToggleRememberSearches(); break;
+    case ECommand::ClearHistory: ClearHistory(); break;
     case ECommand::Unknown: break;
     }
     ShowMarks();
@@ -119,6 +121,7 @@ void CLumoraDlg::BuildEngineMenu()
 void CLumoraDlg::ShowMarks()
 {
     if (m_optionsMenu) m_optionsMenu->ShowSettings(m_settings);
+    if (m_optionsMenu) m_optionsMenu->CheckMenuItem(kRememberSearchesCommand, m_ini.history);
     if (m_engineMenu) m_engineMenu->CheckEngine(m_engineMarked ? kFirstEngineCommand + m_settings.engineIndex : -1);
 }
 

@@ -5,6 +5,7 @@
 
 #include "bar/BarTemplate.h"
 #include "bar/CursorBlink.h"
+#include "bar/SearchRecall.h"
 #include "menus/EngineMenu.h"
 #include "menus/OptionsMenu.h"
 #include "options/OptionTable.h"

@@ -4,6 +4,7 @@
 #include "bar/BarPainter.h"
 #include "bar/BarTemplate.h"
 #include "bar/DialogPlacer.h"
+#include "bar/SearchRecall.h"
 #include "engines/Catalog.h"
 #include "engines/Dispatch.h"
 #include "engines/EngineMenuModel.h"
@@ -38,7 +39,7 @@ bool IsEnterKey(int key)
 CLumoraDlg::CLumoraDlg()
     : m_hIcon(AppIconImage32()),
       m_autoHide(
-          this, [this] { return m_settings.autoHide != 0; }, [this] { return m_summon.IsActive(); }),
+          this, [this] { return m_settings.autoHide != 0; }, [this] { return m_summon.IsActive() || (m_recall && m_recall->HoldsBarDown()); }),
       m_summon(this, m_autoHide)
 {
     setWindowIcon(m_hIcon);
@@ -67,7 +68,12 @@ CLumoraDlg::CLumoraDlg()
     OnInitDialog();
 }
 
-CLumoraDlg::~CLumoraDlg() = default;
+// The recall goes before the members its signals reach; the children would
+// go only after them.
+CLumoraDlg::~CLumoraDlg()
+{
+    delete m_recall;
+}
 
 // Later steps read what earlier ones set: the layout needs the bar's size,
 // the default x needs its width, the engine choice needs the engine list.
@@ -81,6 +87,7 @@ void CLumoraDlg::OnInitDialog()
     LoadSettingsOrDefaults();
     LoadCatalogOrBuiltIn();
     LoadIniOrDefaults();
+    PrepareSearchRecall();
 
     // Moving before the dialog is shown also keeps QDialog from centring it.
     m_autoHide.PlaceAt(m_settings.barLeft);
@@ -114,6 +121,7 @@ void CLumoraDlg::AfterFirstFrame()
     m_hIcon = QApplication::windowIcon();
     setWindowIcon(m_hIcon);
     GrabStoredHotkey();
+    m_recall->Load();
 }
 
 // Window managers that prevent focus stealing (kwin) give a new window the
@@ -137,10 +145,13 @@ void CLumoraDlg::Summon(std::uint32_t userTime)
 
 void CLumoraDlg::RunSearch(std::string query)
 {
+    const std::string typed = query;
     const std::string address = BuildSearchAddress(std::move(query), m_current, m_engines);
     // An empty address (no current engine) would only make the opener print
     // its usage.
-    if (!address.empty()) OpenAddress(address);
+    if (address.empty()) return;
+    OpenAddress(address);
+    RecordSearch(typed);
 }
 
 // The key pre-filter. Enter searches on every press, auto-repeat included,
@@ -149,6 +160,7 @@ bool CLumoraDlg::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_query && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
+        if (m_recall->OnFieldKey(*key)) return true;
         if (IsEnterKey(key->key())) {
             RunSearch(m_query->text().toStdString());
             // The address is on its way: a summoned bar has done its job.

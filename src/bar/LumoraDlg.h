@@ -23,6 +23,7 @@ class CCursorBlinkPause;
 class CEngineMenu;
 class CGlobalHotkey;
 class COptionsMenu;
+class CSearchRecall;
 class QLineEdit;
 
 // The bar: a small borderless window hanging from the top edge of the screen
@@ -83,6 +84,9 @@ public:
     COptionsMenu* OptionsMenu();
     bool MenusBuilt() const { return m_engineMenu || m_optionsMenu; }
 
+    // Earlier searches: Up/Down recall and the completion list (BarRecall.cpp).
+    CSearchRecall* Recall() const { return m_recall; }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -142,6 +146,12 @@ private:
     void GrabStoredHotkey();
     void RunHotkeyDialog();
 
+    // Earlier searches (BarRecall.cpp).
+    void PrepareSearchRecall();
+    void RecordSearch(const std::string& query);
+    void ToggleRememberSearches();
+    void ClearHistory();
+
     // Mouse and auto hide (BarMouse.cpp).
     void ToggleAutoHide();
     // Starts the timers that run for the bar's whole life.
@@ -197,4 +207,6 @@ private:
 
     // Stops the field's cursor blinking while nobody uses the bar.
     CCursorBlinkPause* m_blinkPause = nullptr;
+
+    CSearchRecall* m_recall = nullptr;  // earlier searches; child of the bar
 };

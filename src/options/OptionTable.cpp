@@ -79,6 +79,8 @@ constexpr SMenuRow kOptionsMenu[] = {
     EndSubmenu,
     Entry(LUMORA_LABEL("Font..."), kFontCommand),
     Entry(LUMORA_LABEL("Hotkey..."), kHotkeyCommand),
+    {EMenuRow::Switch, LUMORA_LABEL("Remember Searches"), kRememberSearchesCommand},
+    Entry(LUMORA_LABEL("Clear History"), kClearHistoryCommand),
     Entry(LUMORA_LABEL("Catalog..."), kCatalogCommand),
     Separator,
     Submenu(LUMORA_LABEL("Help")),

@@ -30,6 +30,8 @@ enum class ECommand {
     Font,
     Hotkey,
     Close,
+    RememberSearches,  // switches the search history on and off
+    ClearHistory,
 };
 
 // An option with a value: `valueCount` commands from `firstCommand` on choose
@@ -82,9 +84,11 @@ struct SPlainCommand {
 };
 
 inline constexpr SPlainCommand kPlainCommands[] = {
-    {ECommand::EditCatalog, 351}, {ECommand::HelpTopics, 360}, {ECommand::CheckUpdate, 361},  {ECommand::HomePage, 362},
-    {ECommand::ContactForm, 363}, {ECommand::About, 364},      {ECommand::RandomScheme, 380}, {ECommand::Catalog, 451},
-    {ECommand::Font, 452},        {ECommand::Close, 453},      {ECommand::Hotkey, 454},
+    {ECommand::EditCatalog, 351},  {ECommand::HelpTopics, 360},  {ECommand::CheckUpdate, 361},
+    {ECommand::HomePage, 362},     {ECommand::ContactForm, 363}, {ECommand::About, 364},
+    {ECommand::RandomScheme, 380}, {ECommand::Catalog, 451},     {ECommand::Font, 452},
+    {ECommand::Close, 453},        {ECommand::Hotkey, 454},      {ECommand::RememberSearches, 455},
+    {ECommand::ClearHistory, 456},
 };
 
 constexpr int CommandId(ECommand command)
@@ -122,6 +126,8 @@ inline constexpr int kCatalogCommand = CommandId(ECommand::Catalog);
 inline constexpr int kFontCommand = CommandId(ECommand::Font);
 inline constexpr int kCloseCommand = CommandId(ECommand::Close);
 inline constexpr int kHotkeyCommand = CommandId(ECommand::Hotkey);
+inline constexpr int kRememberSearchesCommand = CommandId(ECommand::RememberSearches);
+inline constexpr int kClearHistoryCommand = CommandId(ECommand::ClearHistory);
 
 // A decoded command id; `option` is set for commands of an option.
 struct SCommand {

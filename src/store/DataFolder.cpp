@@ -25,6 +25,12 @@ std::string GetAppDataPath(const std::string& suffix)
     return HomeFolder() + "/.config" + suffix;
 }
 
+std::string GetStatePath(const std::string& suffix)
+{
+    if (const char* xdg = std::getenv("XDG_STATE_HOME"); xdg && xdg[0] == '/') return xdg + suffix;
+    return HomeFolder() + "/.local/state" + suffix;
+}
+
 void CreateDataFolder()
 {
     std::string folder = GetAppDataPath(kDataFolderSuffix);

@@ -10,6 +10,7 @@ namespace {
 
 constexpr std::string_view kGeneral = "General";
 constexpr std::string_view kHotkeyKey = "hotkey";
+constexpr std::string_view kHistoryKey = "history";
 constexpr std::string_view kBlanks = " \t\r";
 
 std::string_view Trim(std::string_view text)
@@ -119,12 +120,17 @@ bool LoadIniSettings(const std::string& path, CIniFile& file, SIniSettings& sett
     if (ReadFile(path, bytes, kMaxIniBytes + 1) != EReadFile::Read) return false;
     if (!file.Parse(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()))) return false;
     if (const std::optional<std::string> hotkey = file.Value(kGeneral, kHotkeyKey)) settings.hotkey = *hotkey;
+    // Only an explicit "off" turns remembering off.
+    settings.history = file.Value(kGeneral, kHistoryKey) != "off";
     return true;
 }
 
 bool SaveIniSettings(const std::string& path, CIniFile file, const SIniSettings& settings)
 {
     file.Set(kGeneral, kHotkeyKey, settings.hotkey);
+    // Files of users who never turned it off do not grow the key.
+    if (!settings.history || file.Value(kGeneral, kHistoryKey))
+        file.Set(kGeneral, kHistoryKey, settings.history ? "on" : "off");
     const std::string text = file.Text();
     return WriteFileAtomically(path, reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
 }

@@ -41,10 +41,12 @@ private:
 };
 
 // What lumora.ini holds. The hotkey is Qt's portable key-sequence text;
-// empty means no hotkey.
+// empty means no hotkey. `history`: whether searches are remembered
+// (`history=on|off`; anything else counts as on).
 struct SIniSettings {
     static constexpr const char* kDefaultHotkey = "Ctrl+Alt+Space";
     std::string hotkey = kDefaultHotkey;
+    bool history = true;
     bool operator==(const SIniSettings&) const = default;
 };
 

@@ -157,7 +157,7 @@ TEST_F(BarInteractionTest, MenusWaitForTheirFirstUseAndThenMarkTheStoredOptions)
     EXPECT_FALSE(bar.MenusBuilt());
     bar.OnCommand(kFirstSchemeCommand + 7);  // a command meanwhile changes what they will show
     EXPECT_FALSE(bar.MenusBuilt());
-    EXPECT_EQ(Marks(bar.OptionsMenu()), (Ids{377, 393, 402, 424}));
+    EXPECT_EQ(Marks(bar.OptionsMenu()), (Ids{377, 393, 402, 424, kRememberSearchesCommand}));
     EXPECT_EQ(Marks(bar.EngineMenu()), Ids{kFirstEngineCommand + 2});
     EXPECT_EQ(bar.Current().name, "Google Shopping");  // the third selected engine
 }
@@ -165,8 +165,9 @@ TEST_F(BarInteractionTest, MenusWaitForTheirFirstUseAndThenMarkTheStoredOptions)
 TEST_F(BarInteractionTest, StartWithoutFilesMarksTheLook)
 {
     CLumoraDlg bar;
-    // Rounding "20", Blue Dark, Transparent "Not", Button View "Zoom", Auto Hide.
-    EXPECT_EQ(Marks(bar.OptionsMenu()), (Ids{371, 390, 404, 421, kAutoHideCommand}));
+    // Rounding "20", Blue Dark, Transparent "Not", Button View "Zoom", Auto Hide,
+    // Remember Searches.
+    EXPECT_EQ(Marks(bar.OptionsMenu()), (Ids{371, 390, 404, 421, kAutoHideCommand, kRememberSearchesCommand}));
 }
 
 TEST_F(BarInteractionTest, StartWithAutoHideHidesSoonUnlessTheCursorIsOverTheBar)

@@ -185,7 +185,7 @@ e2e_init() {
     trap 'exit 130' INT
     trap 'exit 143' TERM
     mkdir -p "$E2E_TMP/home" "$E2E_TMP/config" "$E2E_TMP/data" "$E2E_TMP/cache" \
-        "$E2E_TMP/runtime" "$E2E_TMP/bin"
+        "$E2E_TMP/state" "$E2E_TMP/runtime" "$E2E_TMP/bin"
     chmod 700 "$E2E_TMP/runtime"
     _e2e_build_env
     _e2e_start_watchdog
@@ -216,6 +216,7 @@ _e2e_build_env() {
         XDG_CONFIG_HOME="$E2E_TMP/config"
         XDG_DATA_HOME="$E2E_TMP/data"
         XDG_CACHE_HOME="$E2E_TMP/cache"
+        XDG_STATE_HOME="$E2E_TMP/state"
         XDG_RUNTIME_DIR="$E2E_TMP/runtime"
         TMPDIR="$E2E_TMP"
         LANG=C.UTF-8

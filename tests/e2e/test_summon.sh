@@ -68,7 +68,7 @@ note "hotkey inside the Hotkey dialog"
 x xdotool key ctrl+alt+space
 wait_top 5 "$BAR_SHOWN"
 open_popup "$OPTIONS_X" "$OPTIONS_Y"
-x xdotool key Up Up Up Up Return
+x xdotool key Up Up Up Up Up Up Return
 hotkey_dialog() { x xdotool search --onlyvisible --name '^Hotkey$' 2>/dev/null | head -n 1; }
 wait_for 5 eval '[[ -n $(hotkey_dialog) ]]'
 dialog_win=$(hotkey_dialog)

@@ -20,9 +20,20 @@ TEST(OptionsMenu, TopLevelStructure)
 {
     COptionsMenu menu;
     const Lines expected = {
-        "Auto Hide #450 check", "---",           "Rounding >",   "Color >",
-        "Transparent >",        "Button View >", "Font... #452", "Hotkey... #454",
-        "Catalog... #451",      "---",           "Help >",       "---",
+        "Auto Hide #450 check",
+        "---",
+        "Rounding >",
+        "Color >",
+        "Transparent >",
+        "Button View >",
+        "Font... #452",
+        "Hotkey... #454",
+        "Remember Searches #455 check",
+        "Clear History #456",
+        "Catalog... #451",
+        "---",
+        "Help >",
+        "---",
         "Close #453",
     };
     EXPECT_EQ(Describe(&menu), expected);
@@ -221,7 +232,7 @@ TEST(OptionsMenu, EveryEntryEmitsItsCommandOnce)
     all.push_back(380);
     for (int id = 390; id <= 404; ++id) all.push_back(id);
     for (int id = 420; id <= 425; ++id) all.push_back(id);
-    for (int id = 450; id <= 454; ++id) all.push_back(id);
+    for (int id = 450; id <= 456; ++id) all.push_back(id);
     EXPECT_EQ(seen, all);
 }
 

@@ -25,7 +25,8 @@ TEST(OptionTable, EveryIdDecodesToItsCommandAndValue)
         {390, ECommand::Transparency, 0}, {399, ECommand::Transparency, 9},  {400, ECommand::Rounding, 0},
         {404, ECommand::Rounding, 4},     {420, ECommand::ButtonView, 0},    {425, ECommand::ButtonView, 5},
         {450, ECommand::AutoHide, 0},     {451, ECommand::Catalog, 0},       {452, ECommand::Font, 0},
-        {453, ECommand::Close, 0},        {454, ECommand::Hotkey, 0},
+        {453, ECommand::Close, 0},        {454, ECommand::Hotkey, 0},        {455, ECommand::RememberSearches, 0},
+        {456, ECommand::ClearHistory, 0},
     };
     for (const Case& c : cases) {
         const SCommand decoded = DecodeCommand(c.id);
@@ -33,7 +34,7 @@ TEST(OptionTable, EveryIdDecodesToItsCommandAndValue)
         EXPECT_EQ(decoded.value, c.value) << c.id;
     }
     // Gaps between the ranges, and ids around them, mean nothing.
-    for (int id : {-1, 0, 299, 352, 359, 365, 369, 379, 381, 389, 405, 419, 426, 449, 455, 1000})
+    for (int id : {-1, 0, 299, 352, 359, 365, 369, 379, 381, 389, 405, 419, 426, 449, 457, 1000})
         EXPECT_EQ(DecodeCommand(id).command, ECommand::Unknown) << id;
 }
 
@@ -70,10 +71,26 @@ TEST(OptionTable, LabelsAreTheMenusOwn)
         const char* label;
     };
     const Case cases[] = {
-        {400, "Not"},       {404, "20"},      {370, "Blue Light"}, {371, "Blue Dark"}, {376, "Yellow Light"},
-        {378, "Gray Dark"}, {380, "Random"},  {390, "Not"},        {391, "10%"},       {399, "90%"},
-        {420, "Not"},       {422, "Arrow 1"}, {425, "Go"},         {450, "Auto Hide"}, {360, "Help Topics  F1"},
-        {364, "About..."},  {351, "Edit..."}, {453, "Close"},
+        {400, "Not"},
+        {404, "20"},
+        {370, "Blue Light"},
+        {371, "Blue Dark"},
+        {376, "Yellow Light"},
+        {378, "Gray Dark"},
+        {380, "Random"},
+        {390, "Not"},
+        {391, "10%"},
+        {399, "90%"},
+        {420, "Not"},
+        {422, "Arrow 1"},
+        {425, "Go"},
+        {450, "Auto Hide"},
+        {360, "Help Topics  F1"},
+        {364, "About..."},
+        {351, "Edit..."},
+        {453, "Close"},
+        {455, "Remember Searches"},
+        {456, "Clear History"},
     };
     for (const Case& c : cases) EXPECT_EQ(CommandLabel(c.command), c.label) << c.command;
     EXPECT_EQ(CommandLabel(379), "");
