@@ -140,6 +140,8 @@ void CImportDlg::ShowSource(int row)
         const SImportedEngine& e = loaded.result.engines[i];
         QString name = Q(e.name);
         if (loaded.already[i]) name += QStringLiteral(" (already there)");
+        if (e.origin == EEngineOrigin::Policy) name += tr(" (set by policy)");
+        if (e.origin == EEngineOrigin::Site) name += tr(" (added by a site)");
         // The first engine with an abbreviation wins a query, so a keyword the
         // catalogue already uses would not reach the imported engine.
         QString keyword = Q(e.keyword);
@@ -201,6 +203,7 @@ std::vector<SSearch> CImportDlg::ChosenEngines() const
             s.url = e.url;
             s.abbreviation = e.keyword;
             s.group = loaded.source.group;
+            s.charset = e.charset;
             s.selected = false;
             chosen.push_back(std::move(s));
         }
