@@ -1,6 +1,9 @@
 #include "FuzzEntryPoints.h"
 
+#include "engines/QueryCharset.h"
 #include "import/Firefox.h"
+#include "import/FirefoxConfig.h"
+#include "import/JarFile.h"
 #include "import/OpenSearch.h"
 #include "import/Templates.h"
 #include "store/CatalogFile.h"
@@ -11,6 +14,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <set>
 #include <string>
 #include <string_view>
@@ -147,6 +151,8 @@ void CheckImport(const SImportResult& r)
         Require(AcceptTemplate(e.url, reason), "imported template is a web address with the keyword");
         Require(!e.name.empty() && CleanText(e.name, e.name.size()) == e.name, "name is clean");
         Require(CleanKeyword(e.keyword) == e.keyword, "keyword is one clean word");
+        std::string charset;
+        Require(CanonicalCharset(e.charset, charset) && charset == e.charset, "charset in its one spelling");
     }
 }
 
@@ -163,6 +169,27 @@ void FuzzMozLz4(const std::uint8_t* data, std::size_t size)
         Require(json.empty() && !error.empty(), "a refused file says why and gives nothing");
     CheckImport(ReadFirefoxSearchFile(bytes));
     CheckImport(ReadFirefoxSearchJson(bytes));
+    // The same text as the installation's engine list and policy too.
+    SFirefoxInstallation install;
+    install.config = bytes;
+    install.policy = ParseFirefoxPolicies(bytes);
+    CheckImport(ReadFirefoxSearchJson(bytes, install));
+    if (!json.empty()) CheckImport(ReadFirefoxSearchJson(json, install));
+}
+
+void FuzzJar(const std::uint8_t* data, std::size_t size)
+{
+    const std::vector<std::uint8_t> bytes(data, data + size);
+    std::vector<std::uint8_t> config;
+    std::string error;
+    if (!ReadJarEntry(bytes, "defaults/settings/main/search-config-v2.json", config, error)) {
+        Require(config.empty() && !error.empty(), "a refused archive says why and gives nothing");
+        return;
+    }
+    Require(config.size() <= kMaxImportBytes, "unpacked size bounded");
+    std::map<std::string, SFirefoxEngineDef> engines;
+    ParseFirefoxSearchConfig(config, "en-US", "US", engines);
+    Require(engines.size() <= kMaxImportEngines, "engine count bounded");
 }
 
 void FuzzOpenSearch(const std::uint8_t* data, std::size_t size)

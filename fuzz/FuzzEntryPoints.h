@@ -13,3 +13,5 @@ void FuzzHistory(const std::uint8_t* data, std::size_t size);
 // Firefox's search settings: the input as a mozLz4 file and as plain JSON.
 void FuzzMozLz4(const std::uint8_t* data, std::size_t size);
 void FuzzOpenSearch(const std::uint8_t* data, std::size_t size);
+// Firefox's omni.ja: the search configuration out of the zip, then parsed.
+void FuzzJar(const std::uint8_t* data, std::size_t size);

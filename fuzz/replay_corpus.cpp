@@ -27,6 +27,7 @@ int main(int argc, char** argv)
             FuzzHistory(data.data(), data.size());
             FuzzMozLz4(data.data(), data.size());
             FuzzOpenSearch(data.data(), data.size());
+            FuzzJar(data.data(), data.size());
             ++files;
         }
         if (ec) {

@@ -9,8 +9,8 @@ packages=(
   libgtest-dev
   clang libclang-rt-14-dev clang-format
   libxcb-damage0-dev libxcb-shape0-dev libxcb-xtest0-dev
-  libsqlite3-dev liblz4-dev
-  xvfb xauth xdotool openbox x11-utils
+  libsqlite3-dev liblz4-dev zlib1g-dev
+  xvfb xauth xdotool openbox x11-utils x11-xkb-utils
   kwin-wayland xwayland dbus procps
   mutter pipewire wireplumber python3 python3-gi
   fonts-dejavu-core desktop-file-utils file

@@ -161,6 +161,8 @@ void CImportDlg::ShowSource(int row)
         const SImportedEngine& e = loaded.result.engines[i];
         QString name = Q(e.name);
         if (loaded.already[i]) name = tr("%1 (already there)").arg(name);
+        if (e.origin == EEngineOrigin::Policy) name = tr("%1 (set by policy)").arg(name);
+        if (e.origin == EEngineOrigin::Site) name = tr("%1 (added by a site)").arg(name);
         // The first engine with an abbreviation wins a query, so a keyword the
         // catalogue already uses would not reach the imported engine.
         QString keyword = Q(e.keyword);
@@ -221,6 +223,7 @@ std::vector<SSearch> CImportDlg::ChosenEngines() const
             s.url = e.url;
             s.abbreviation = e.keyword;
             s.group = loaded.source.group;
+            s.charset = e.charset;
             s.selected = false;
             chosen.push_back(std::move(s));
         }

@@ -1,5 +1,6 @@
 #include "Dispatch.h"
 
+#include "engines/QueryCharset.h"
 #include "engines/SecureAddress.h"
 #include "store/TextUtil.h"
 
@@ -15,7 +16,7 @@ SSearch FindByAbbreviation(CEngineList& engines, std::string word)
     return NullSearch();
 }
 
-std::string EncodeQuery(const std::string& query)
+std::string EncodeQuery(const std::string& query, bool inPath)
 {
     static constexpr char kHex[] = "0123456789ABCDEF";
     std::string out;
@@ -25,7 +26,7 @@ std::string EncodeQuery(const std::string& query)
         const bool unreserved = (b >= 'a' && b <= 'z') || (b >= 'A' && b <= 'Z') || (b >= '0' && b <= '9') ||
                                 b == '-' || b == '.' || b == '_' || b == '~';
         if (b == ' ') {
-            out += '+';
+            out += inPath ? "%20" : "+";
         } else if (unreserved) {
             out += c;
         } else {
@@ -40,6 +41,7 @@ std::string EncodeQuery(const std::string& query)
 std::string BuildSearchAddress(std::string query, const SSearch& current, CEngineList& engines)
 {
     std::string address = current.url;
+    std::string charset = current.charset;
 
     // Only the space is trimmed; tabs and other blanks belong to the query.
     const auto first = query.find_first_not_of(' ');
@@ -56,15 +58,25 @@ std::string BuildSearchAddress(std::string query, const SSearch& current, CEngin
         const SSearch picked = FindByAbbreviation(engines, query.substr(0, p));
         if (!IsNull(picked)) {
             address = picked.url;
+            charset = picked.charset;
             query.erase(0, p + 1);
         }
     }
 
-    const std::string encoded = EncodeQuery(query);
-    // Left to right; the inserted text is never scanned again.
-    for (std::size_t pos = address.find(kKeyword); pos != std::string::npos;
-         pos = address.find(kKeyword, pos + encoded.size())) {
+    const std::string bytes = ConvertQuery(query, charset);
+    const std::string inQuery = EncodeQuery(bytes);
+    const std::string inPath = EncodeQuery(bytes, true);
+    // Left to right; the inserted text is never scanned again. Only in the
+    // query part, after '?' and before '#', is '+' a space; in the path and
+    // the fragment it is a plain plus. The encoded text holds neither '?'
+    // nor '#', so the first ones found are always the template's.
+    for (std::size_t pos = address.find(kKeyword); pos != std::string::npos;) {
+        const std::size_t question = address.find('?');
+        const std::size_t hash = address.find('#');
+        const bool inQueryPart = question < pos && question < hash && pos < hash;
+        const std::string& encoded = inQueryPart ? inQuery : inPath;
         address.replace(pos, kKeyword.size(), encoded);
+        pos = address.find(kKeyword, pos + encoded.size());
     }
     return UpgradeToHttps(std::move(address));
 }

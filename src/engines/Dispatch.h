@@ -13,11 +13,12 @@ inline constexpr std::string_view kKeyword = "[keyword]";
 // engine it examines, in the list itself.
 SSearch FindByAbbreviation(CEngineList& engines, std::string word);
 
-// Percent-encodes a query for a URL: spaces become '+', letters, digits and
-// "-._~" stay, every other byte becomes %XX.
-std::string EncodeQuery(const std::string& query);
+// Percent-encodes a query for a URL: spaces become '+' (outside the query
+// part, where '+' is a plain plus, "%20"), letters, digits and "-._~" stay,
+// every other byte becomes %XX.
+std::string EncodeQuery(const std::string& query, bool inPath = false);
 
 // The address a search opens: the current engine's template (or that of the
 // engine whose abbreviation starts the query) with the query put in place of
-// every "[keyword]". May lower-case abbreviations (see FindByAbbreviation).
+// every "[keyword]", its characters in the engine's charset. May lower-case abbreviations (see FindByAbbreviation).
 std::string BuildSearchAddress(std::string query, const SSearch& current, CEngineList& engines);

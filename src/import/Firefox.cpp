@@ -1,5 +1,6 @@
 #include "import/Firefox.h"
 
+#include "import/FirefoxConfig.h"
 #include "import/Sqlite.h"
 #include "import/Templates.h"
 
@@ -24,7 +25,9 @@ std::string Utf8(const QString& s)
 
 bool AppProvided(const QJsonObject& engine)
 {
-    if (engine.value(QStringLiteral("_isAppProvided")).toBool()) return true;
+    if (engine.value(QStringLiteral("_isAppProvided")).toBool() ||
+        engine.value(QStringLiteral("_isConfigEngine")).toBool())
+        return true;
     const QString loadPath = engine.value(QStringLiteral("_loadPath")).toString();
     return loadPath.startsWith(QStringLiteral("[app]")) || loadPath.startsWith(QStringLiteral("[distribution]")) ||
            loadPath.startsWith(QStringLiteral("jar:")) || loadPath.startsWith(QStringLiteral("resource:"));
@@ -85,7 +88,30 @@ bool DecompressMozLz4(const std::vector<std::uint8_t>& bytes, std::vector<std::u
     return true;
 }
 
-SImportResult ReadFirefoxSearchJson(const std::vector<std::uint8_t>& json)
+namespace {
+
+void AddDefined(SImportResult& result, const SFirefoxEngineDef& def, const std::string& name, std::string alias,
+                EEngineOrigin origin)
+{
+    if (def.post) {
+        ++result.skipped[kSkipPost];
+        return;
+    }
+    if (def.url.empty()) {
+        ++result.skipped[kSkipNoAddress];
+        return;
+    }
+    std::string reason;
+    const std::string mapped =
+        MapOpenSearchTemplate(def.url, reason, 1, 1, def.charset.empty() ? std::string_view("UTF-8") : def.charset);
+    if (SImportedEngine* added = AddEngine(result, name.empty() ? def.name : name, mapped, reason,
+                                           alias.empty() ? def.alias : std::move(alias), false, def.charset))
+        added->origin = origin;
+}
+
+}  // namespace
+
+SImportResult ReadFirefoxSearchJson(const std::vector<std::uint8_t>& json, const SFirefoxInstallation& install)
 {
     SImportResult result;
     if (json.size() > kMaxImportBytes) {
@@ -104,10 +130,50 @@ SImportResult ReadFirefoxSearchJson(const std::vector<std::uint8_t>& json)
         result.unreadable = "more than " + std::to_string(kMaxImportEngines) + " engines";
         return result;
     }
+    // The built-in engines' addresses, read once and only when needed.
+    const QJsonObject meta = doc.object().value(QStringLiteral("metaData")).toObject();
+    std::map<std::string, SFirefoxEngineDef> builtIn;
+    bool configRead = false;
+    bool configOk = false;
+    std::vector<bool> policyListed(install.policy.size());
+
     for (const QJsonValue& v : engines) {
         const QJsonObject engine = v.toObject();
         if (engine.value(QStringLiteral("_metaData")).toObject().value(QStringLiteral("hidden")).toBool()) {
             ++result.skipped[kSkipHidden];
+            continue;
+        }
+        const std::string name = Utf8(engine.value(QStringLiteral("_name")).toString());
+        const bool hasUrls = !engine.value(QStringLiteral("_urls")).toArray().isEmpty();
+        if (engine.value(QStringLiteral("_loadPath")).toString() == QStringLiteral("[policy]")) {
+            // The address lives only in the policy file.
+            std::size_t i = 0;
+            while (i < install.policy.size() && install.policy[i].name != name) ++i;
+            if (i < install.policy.size()) {
+                policyListed[i] = true;
+                AddDefined(result, install.policy[i], name, Utf8(Alias(engine)), EEngineOrigin::Policy);
+                continue;
+            }
+            if (!hasUrls) {
+                ++result.skipped[kSkipPolicyUnknown];
+                continue;
+            }
+        } else if (AppProvided(engine) && !hasUrls) {
+            // Since Firefox 128 a built-in engine is only named; its address is
+            // in the installation's search configuration.
+            if (!configRead) {
+                configRead = true;
+                configOk =
+                    !install.config.empty() &&
+                    ParseFirefoxSearchConfig(install.config, Utf8(meta.value(QStringLiteral("locale")).toString()),
+                                             Utf8(meta.value(QStringLiteral("region")).toString()), builtIn);
+            }
+            const auto def = builtIn.find(Utf8(engine.value(QStringLiteral("id")).toString()));
+            if (!configOk || def == builtIn.end()) {
+                ++result.skipped[configOk ? kSkipBuiltInUnknown : kSkipBuiltInNoConfig];
+                continue;
+            }
+            AddDefined(result, def->second, name, Utf8(Alias(engine)), EEngineOrigin::Listed);
             continue;
         }
         QJsonObject holder;
@@ -128,15 +194,22 @@ SImportResult ReadFirefoxSearchJson(const std::vector<std::uint8_t>& json)
             templ += Utf8(param.value(QStringLiteral("name")).toString()) + '=' +
                      Utf8(param.value(QStringLiteral("value")).toString());
         }
+        const std::string charset = Utf8(engine.value(QStringLiteral("queryCharset")).toString());
         std::string reason;
-        const std::string mapped = MapOpenSearchTemplate(templ, reason);
-        AddEngine(result, Utf8(engine.value(QStringLiteral("_name")).toString()), mapped, reason, Utf8(Alias(engine)),
-                  !AppProvided(engine));
+        const std::string mapped =
+            MapOpenSearchTemplate(templ, reason, 1, 1, charset.empty() ? std::string_view("UTF-8") : charset);
+        const bool policy = engine.value(QStringLiteral("_loadPath")).toString() == QStringLiteral("[policy]");
+        if (SImportedEngine* added =
+                AddEngine(result, name, mapped, reason, Utf8(Alias(engine)), !AppProvided(engine) && !policy, charset))
+            added->origin = policy ? EEngineOrigin::Policy : EEngineOrigin::Listed;
     }
+    // Firefox adds a policy's engines at its next start.
+    for (std::size_t i = 0; i < install.policy.size(); ++i)
+        if (!policyListed[i]) AddDefined(result, install.policy[i], {}, {}, EEngineOrigin::Policy);
     return result;
 }
 
-SImportResult ReadFirefoxSearchFile(const std::vector<std::uint8_t>& bytes)
+SImportResult ReadFirefoxSearchFile(const std::vector<std::uint8_t>& bytes, const SFirefoxInstallation& install)
 {
     std::vector<std::uint8_t> json;
     std::string error;
@@ -145,7 +218,7 @@ SImportResult ReadFirefoxSearchFile(const std::vector<std::uint8_t>& bytes)
         result.unreadable = error;
         return result;
     }
-    return ReadFirefoxSearchJson(json);
+    return ReadFirefoxSearchJson(json, install);
 }
 
 SImportResult ReadFirefoxPlaces(sqlite3* db)
@@ -163,7 +236,14 @@ SImportResult ReadFirefoxPlaces(sqlite3* db)
     sql += bookmarks
                ? "(SELECT b.title FROM moz_bookmarks b WHERE b.fk = p.id AND b.title <> '' ORDER BY b.id LIMIT 1), "
                : "NULL, ";
-    sql += "p.title FROM moz_keywords k JOIN moz_places p ON p.id = k.place_id ORDER BY k.id";
+    // The page's charset, where the user or the site's form gave one.
+    const bool annos = HasTable(db, "moz_annos") && HasTable(db, "moz_anno_attributes") &&
+                       HasColumn(db, "moz_annos", "place_id") && HasColumn(db, "moz_annos", "content");
+    sql += "p.title, ";
+    sql += annos ? "(SELECT a.content FROM moz_annos a JOIN moz_anno_attributes n ON n.id = a.anno_attribute_id"
+                   " WHERE a.place_id = p.id AND n.name = 'URIProperties/characterSet' LIMIT 1) "
+                 : "NULL ";
+    sql += "FROM moz_keywords k JOIN moz_places p ON p.id = k.place_id ORDER BY k.id";
     const bool ok = ForEachRow(db, sql, result, [&](const SRow& row) {
         if (!row.Text(2).empty()) {
             ++result.skipped[kSkipPost];
@@ -172,7 +252,7 @@ SImportResult ReadFirefoxPlaces(sqlite3* db)
         std::string reason;
         const std::string mapped = MapPercentTemplate(row.Text(1), reason);
         std::string name = row.Text(3).empty() ? row.Text(4) : row.Text(3);
-        AddEngine(result, std::move(name), mapped, reason, row.Text(0), true);
+        AddEngine(result, std::move(name), mapped, reason, row.Text(0), true, row.Text(5));
     });
     if (!ok) result.engines.clear();
     return result;

@@ -72,6 +72,8 @@ SKdeProvider ParseKdeProvider(const std::vector<std::uint8_t>& bytes)
             p.name = value;
         } else if (key == "Query") {
             p.query = value;
+        } else if (key == "Charset") {
+            p.charset = value;
         } else if (key == "Hidden") {
             p.hidden = value == "true";
         } else if (key == "Keys") {
@@ -127,7 +129,8 @@ SImportResult ReadKdeProviders(const std::vector<SKdeFolder>& folders)
             }
             std::string reason;
             const std::string url = MapKdeTemplate(p.query, reason);
-            AddEngine(result, p.name, url, reason, p.keys.empty() ? std::string() : p.keys.front(), folder.user);
+            AddEngine(result, p.name, url, reason, p.keys.empty() ? std::string() : p.keys.front(), folder.user,
+                      p.charset);
         }
     }
     return result;

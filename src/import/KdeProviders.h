@@ -11,11 +11,12 @@ struct SKdeProvider {
     std::string name;
     std::vector<std::string> keys;
     std::string query;  // the desktop entry's escapes already undone
+    std::string charset;
     bool hidden = false;
 };
 
 // Reads the [Desktop Entry] group of a provider file: Name=, Keys= (a comma
-// list), Query= and Hidden=. Localised keys and other groups are ignored.
+// list), Query=, Charset= and Hidden=. Localised keys and other groups are ignored.
 SKdeProvider ParseKdeProvider(const std::vector<std::uint8_t>& bytes);
 
 // A folder of provider files, the user's own or the system's.

@@ -50,6 +50,7 @@ SImportResult ReadOpenSearch(const std::vector<std::uint8_t>& bytes)
     xml.setEntityExpansionLimit(0);
 
     QString shortName;
+    QString inputEncoding;  // the first one is what the site expects
     SUrl chosen;
     bool found = false;
     bool inUrl = false;
@@ -73,6 +74,10 @@ SImportResult ReadOpenSearch(const std::vector<std::uint8_t>& bytes)
                 }
             } else if (depth == 2 && name == QStringLiteral("ShortName")) {
                 shortName = xml.readElementText(QXmlStreamReader::SkipChildElements);
+                --depth;
+            } else if (depth == 2 && name == QStringLiteral("InputEncoding")) {
+                const QString encoding = xml.readElementText(QXmlStreamReader::SkipChildElements).trimmed();
+                if (inputEncoding.isEmpty()) inputEncoding = encoding;
                 --depth;
             } else if (depth == 2 && name == QStringLiteral("Url")) {
                 const QXmlStreamAttributes a = xml.attributes();
@@ -119,7 +124,9 @@ SImportResult ReadOpenSearch(const std::vector<std::uint8_t>& bytes)
         templ += Utf8(name) + '=' + Utf8(value);
     }
     std::string reason;
-    const std::string url = MapOpenSearchTemplate(templ, reason, chosen.indexOffset, chosen.pageOffset);
-    AddEngine(result, Utf8(shortName), url, reason, std::string(), true);
+    const std::string charset = CleanText(Utf8(inputEncoding), 64);
+    const std::string url = MapOpenSearchTemplate(templ, reason, chosen.indexOffset, chosen.pageOffset,
+                                                  charset.empty() ? std::string_view("UTF-8") : charset);
+    AddEngine(result, Utf8(shortName), url, reason, std::string(), true, charset);
     return result;
 }

@@ -2,6 +2,7 @@
 
 #include "import/Chromium.h"
 #include "import/Firefox.h"
+#include "import/FirefoxConfig.h"
 #include "import/OpenSearch.h"
 #include "import/Sqlite.h"
 #include "store/ReadFile.h"
@@ -30,23 +31,14 @@ bool IsDir(const fs::path& p)
     return fs::is_directory(p, ec);
 }
 
-// [ProfileN] sections of profiles.ini: each profile's folder and name.
-std::vector<std::pair<std::string, fs::path>> FirefoxProfiles(const fs::path& root)
+using IniSections = std::vector<std::pair<std::string, std::map<std::string, std::string>>>;
+
+IniSections ReadIniSections(const fs::path& file)
 {
-    std::vector<std::pair<std::string, fs::path>> profiles;
+    IniSections sections;
     std::vector<std::uint8_t> bytes;
-    if (ReadFile((root / "profiles.ini").string(), bytes, kMaxProfilesIniBytes) != EReadFile::Read) return profiles;
+    if (ReadFile(file.string(), bytes, kMaxProfilesIniBytes) != EReadFile::Read) return sections;
     const std::string text(bytes.begin(), bytes.end());
-    std::map<std::string, std::string> section;
-    bool inProfile = false;
-    auto flush = [&] {
-        if (inProfile && !section["Path"].empty()) {
-            const fs::path path =
-                section["IsRelative"] == "0" ? fs::path(section["Path"]) : root / fs::path(section["Path"]);
-            profiles.emplace_back(section["Name"].empty() ? section["Path"] : section["Name"], path);
-        }
-        section.clear();
-    };
     std::size_t start = 0;
     while (start < text.size()) {
         std::size_t end = text.find('\n', start);
@@ -56,15 +48,64 @@ std::vector<std::pair<std::string, fs::path>> FirefoxProfiles(const fs::path& ro
         if (!line.empty() && line.back() == '\r') line.pop_back();
         if (line.empty() || line[0] == '#' || line[0] == ';') continue;
         if (line[0] == '[') {
-            flush();
-            inProfile = line.rfind("[Profile", 0) == 0;
+            const std::size_t close = line.find(']');
+            sections.emplace_back(line.substr(1, close == std::string::npos ? std::string::npos : close - 1),
+                                  std::map<std::string, std::string>());
             continue;
         }
         const std::size_t eq = line.find('=');
-        if (eq != std::string::npos) section[line.substr(0, eq)] = line.substr(eq + 1);
+        if (eq != std::string::npos && !sections.empty())
+            sections.back().second[line.substr(0, eq)] = line.substr(eq + 1);
     }
-    flush();
+    return sections;
+}
+
+fs::path ProfilePath(const fs::path& root, const std::string& path, const std::string& isRelative)
+{
+    return isRelative == "0" ? fs::path(path) : root / fs::path(path);
+}
+
+// The [ProfileN] sections of profiles.ini: each profile's name and folder.
+// The profiles an installation uses (installs.ini, and the [Install...]
+// sections of profiles.ini) come first; Firefox's first run marks an empty
+// profile Default=1, so that flag says nothing.
+std::vector<std::pair<std::string, fs::path>> FirefoxProfiles(const fs::path& root)
+{
+    std::vector<std::pair<std::string, fs::path>> profiles;
+    const IniSections ini = ReadIniSections(root / "profiles.ini");
+    std::vector<fs::path> inUse;
+    IniSections installs = ReadIniSections(root / "installs.ini");
+    for (const auto& [name, keys] : ini)
+        if (name.rfind("Install", 0) == 0) installs.emplace_back(name, keys);
+    for (const auto& [name, keys] : installs) {
+        const auto it = keys.find("Default");
+        if (it != keys.end() && !it->second.empty()) inUse.push_back(ProfilePath(root, it->second, "1"));
+    }
+    for (const auto& [name, keys] : ini) {
+        if (name.rfind("Profile", 0) != 0) continue;
+        const auto path = keys.find("Path");
+        if (path == keys.end() || path->second.empty()) continue;
+        const auto relative = keys.find("IsRelative");
+        const auto label = keys.find("Name");
+        profiles.emplace_back(label == keys.end() || label->second.empty() ? path->second : label->second,
+                              ProfilePath(root, path->second, relative == keys.end() ? "1" : relative->second));
+    }
+    auto rank = [&](const fs::path& p) {
+        for (std::size_t i = 0; i < inUse.size(); ++i)
+            if (inUse[i].lexically_normal() == p.lexically_normal()) return i;
+        return inUse.size();
+    };
+    std::stable_sort(profiles.begin(), profiles.end(),
+                     [&](const auto& a, const auto& b) { return rank(a.second) < rank(b.second); });
     return profiles;
+}
+
+// A profile holds something to import only once Firefox has written its
+// bookmarks or its search settings there.
+bool HasFirefoxData(const fs::path& profile)
+{
+    std::error_code ec;
+    return fs::exists(profile / "places.sqlite", ec) || fs::exists(profile / "search.json.mozlz4", ec);
 }
 
 struct SChromiumBrowser {
@@ -115,12 +156,15 @@ SImportResult ReadDatabase(const fs::path& file, SImportResult (*reader)(sqlite3
     return result;
 }
 
-SImportResult ReadFirefoxProfile(const fs::path& folder)
+SImportResult ReadFirefoxProfile(const SImportSource& source)
 {
-    SImportResult result = ReadDatabase(folder / "places.sqlite", &ReadFirefoxPlaces);
+    const fs::path folder(source.path);
+    std::error_code ec;
+    // A profile may hold only one of its two files.
+    SImportResult result;
+    if (fs::exists(folder / "places.sqlite", ec)) result = ReadDatabase(folder / "places.sqlite", &ReadFirefoxPlaces);
     // A profile that never changed its search settings has no search file.
     const fs::path search = folder / "search.json.mozlz4";
-    std::error_code ec;
     if (!fs::exists(search, ec)) return result;
     std::vector<std::uint8_t> bytes;
     SImportResult engines;
@@ -130,7 +174,7 @@ SImportResult ReadFirefoxProfile(const fs::path& folder)
     else if (bytes.size() > kMaxImportBytes)
         engines.unreadable = LUMORA_TRANSLATE_NOOP("ImportReason", "too large");
     else
-        engines = ReadFirefoxSearchFile(bytes);
+        engines = ReadFirefoxSearchFile(bytes, LoadFirefoxInstallation(source.firefoxInstalls, source.etc));
     if (!engines.Readable()) engines.unreadable = "search.json.mozlz4: " + engines.unreadable;
     result.Merge(std::move(engines));
     return result;
@@ -171,6 +215,7 @@ SImportPlaces SImportPlaces::FromEnvironment()
         start = colon + 1;
     }
     if (p.systemDataDirs.empty()) p.systemDataDirs = {"/usr/local/share", "/usr/share"};
+    p.firefoxInstalls = FirefoxInstallFolders(p.home);
     return p;
 }
 
@@ -186,7 +231,7 @@ std::vector<SImportSource> FindImportSources(const SImportPlaces& places)
         std::vector<std::pair<std::string, fs::path>> profiles;
         for (const fs::path& root : roots) {
             for (auto& profile : FirefoxProfiles(root)) {
-                if (!IsDir(profile.second)) continue;
+                if (!IsDir(profile.second) || !HasFirefoxData(profile.second)) continue;
                 std::error_code ec;
                 const auto same = std::find_if(profiles.begin(), profiles.end(), [&](const auto& known) {
                     return fs::equivalent(known.second, profile.second, ec);
@@ -200,6 +245,8 @@ std::vector<SImportSource> FindImportSources(const SImportPlaces& places)
             s.group = "Firefox";
             s.label = Labelled("Firefox", name, profiles.size());
             s.path = path.string();
+            s.firefoxInstalls = places.firefoxInstalls;
+            s.etc = places.etc;
             sources.push_back(std::move(s));
         }
     }
@@ -225,7 +272,8 @@ std::vector<SImportSource> FindImportSources(const SImportPlaces& places)
     bool anyKde = false;
     auto addKde = [&](const std::string& base, bool user) {
         if (base.empty()) return;
-        for (const char* version : {"kf6", "kf5"}) {
+        // KDE Frameworks 5 releases keep the web shortcuts under kservices5.
+        for (const char* version : {"kf6", "kf5", "kservices5"}) {
             const fs::path folder = fs::path(base) / version / "searchproviders";
             kde.kdeFolders.push_back({folder.string(), user});
             anyKde = anyKde || IsDir(folder);
@@ -250,7 +298,7 @@ SImportSource OpenSearchSource(const std::string& path)
 SImportResult ReadImportSource(const SImportSource& source)
 {
     switch (source.kind) {
-    case ESourceKind::Firefox: return ReadFirefoxProfile(source.path);
+    case ESourceKind::Firefox: return ReadFirefoxProfile(source);
     case ESourceKind::Chromium: return ReadDatabase(fs::path(source.path) / "Web Data", &ReadChromiumKeywords);
     case ESourceKind::Kde: return ReadKdeProviders(source.kdeFolders);
     case ESourceKind::OpenSearch: return ReadOpenSearchFile(source.path);

@@ -9,9 +9,11 @@
 // Where to look: the user's home and data folders and the system's.
 struct SImportPlaces {
     std::string home;
-    std::string configHome;                   // $XDG_CONFIG_HOME, else home/.config
-    std::string dataHome;                     // $XDG_DATA_HOME, else home/.local/share
-    std::vector<std::string> systemDataDirs;  // $XDG_DATA_DIRS, else /usr/local/share and /usr/share
+    std::string configHome;                    // $XDG_CONFIG_HOME, else home/.config
+    std::string dataHome;                      // $XDG_DATA_HOME, else home/.local/share
+    std::vector<std::string> systemDataDirs;   // $XDG_DATA_DIRS, else /usr/local/share and /usr/share
+    std::vector<std::string> firefoxInstalls;  // where Firefox may be installed, most likely first
+    std::string etc = "/etc";                  // system configuration (Firefox's policies)
 
     static SImportPlaces FromEnvironment();
 };
@@ -31,6 +33,8 @@ struct SImportSource {
     std::string group;  // what imported engines get as their group: "Firefox"
     std::string path;   // profile folder or file
     std::vector<SKdeFolder> kdeFolders;
+    std::vector<std::string> firefoxInstalls;  // Firefox: its installations
+    std::string etc;                           // Firefox: where /etc is
 };
 
 // Every source found under `places`, in a fixed order: Firefox profiles,

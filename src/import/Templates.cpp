@@ -1,6 +1,7 @@
 #include "import/Templates.h"
 
 #include "engines/Dispatch.h"
+#include "engines/QueryCharset.h"
 
 #include <algorithm>
 #include <vector>
@@ -64,7 +65,8 @@ std::string MapPercentTemplate(std::string_view url, std::string& reason)
     return out;
 }
 
-std::string MapOpenSearchTemplate(std::string_view url, std::string& reason, int indexOffset, int pageOffset)
+std::string MapOpenSearchTemplate(std::string_view url, std::string& reason, int indexOffset, int pageOffset,
+                                  std::string_view inputEncoding)
 {
     std::string out;
     out.reserve(url.size());
@@ -85,7 +87,9 @@ std::string MapOpenSearchTemplate(std::string_view url, std::string& reason, int
         i = close + 1;
         if (name == "searchTerms")
             out += kKeyword;
-        else if (name == "inputEncoding" || name == "outputEncoding")
+        else if (name == "inputEncoding")
+            out += inputEncoding;
+        else if (name == "outputEncoding")
             out += "UTF-8";
         else if (name == "language")
             out += '*';
@@ -102,6 +106,11 @@ std::string MapOpenSearchTemplate(std::string_view url, std::string& reason, int
 }
 
 std::string MapChromiumTemplate(std::string_view url, std::string& reason)
+{
+    return MapChromiumTemplate(url, reason, "UTF-8");
+}
+
+std::string MapChromiumTemplate(std::string_view url, std::string& reason, std::string_view inputEncoding)
 {
     std::string out(url);
     ReplaceAll(out, "{google:baseURL}", "https://www.google.com/");
@@ -123,7 +132,7 @@ std::string MapChromiumTemplate(std::string_view url, std::string& reason)
         dropped = true;
     }
     if (dropped) out = TidyQuery(std::move(out));
-    return MapOpenSearchTemplate(out, reason);
+    return MapOpenSearchTemplate(out, reason, 1, 1, inputEncoding);
 }
 
 std::string MapKdeTemplate(std::string_view url, std::string& reason)
@@ -203,14 +212,16 @@ std::string HostOf(std::string_view url)
     return std::string(host);
 }
 
-void AddEngine(SImportResult& result, std::string name, const std::string& mappedUrl, const std::string& reason,
-               std::string keyword, bool userMade)
+SImportedEngine* AddEngine(SImportResult& result, std::string name, const std::string& mappedUrl,
+                           const std::string& reason, std::string keyword, bool userMade, std::string_view charset)
 {
     std::string why = reason;
     if (why.empty()) AcceptTemplate(mappedUrl, why);
+    std::string canonical;
+    if (why.empty() && !CanonicalCharset(charset, canonical)) why = kSkipCharset;
     if (!why.empty()) {
         ++result.skipped[why];
-        return;
+        return nullptr;
     }
     SImportedEngine e;
     e.keyword = CleanKeyword(keyword);
@@ -218,5 +229,7 @@ void AddEngine(SImportResult& result, std::string name, const std::string& mappe
     if (e.name.empty()) e.name = e.keyword.empty() ? CleanText(HostOf(mappedUrl), kMaxNameBytes) : e.keyword;
     e.url = mappedUrl;
     e.userMade = userMade;
+    e.charset = std::move(canonical);
     result.engines.push_back(std::move(e));
+    return &result.engines.back();
 }

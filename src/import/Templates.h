@@ -13,15 +13,18 @@
 std::string MapPercentTemplate(std::string_view url, std::string& reason);
 
 // OpenSearch 1.1 parameters: {searchTerms} is the query, optional parameters
-// ({name?}) go, {inputEncoding} and {outputEncoding} become UTF-8,
-// {language} "*", {startIndex} and {startPage} the given first index and
-// page; any other parameter makes the template unusable.
-std::string MapOpenSearchTemplate(std::string_view url, std::string& reason, int indexOffset = 1, int pageOffset = 1);
+// ({name?}) go, {inputEncoding} becomes the engine's charset, {outputEncoding}
+// UTF-8, {language} "*", {startIndex} and {startPage} the given first index
+// and page; any other parameter makes the template unusable.
+std::string MapOpenSearchTemplate(std::string_view url, std::string& reason, int indexOffset = 1, int pageOffset = 1,
+                                  std::string_view inputEncoding = "UTF-8");
 
 // Chromium's templates: OpenSearch parameters plus its own {google:...}
 // ones. {google:baseURL} is Google's home address; the others are dropped
 // together with their "&name=" pair.
+// {inputEncoding} becomes the engine's charset (UTF-8 in the first form).
 std::string MapChromiumTemplate(std::string_view url, std::string& reason);
+std::string MapChromiumTemplate(std::string_view url, std::string& reason, std::string_view inputEncoding);
 
 // KDE web shortcuts: "\{@}" and "\{0}" stand for the query (after the
 // desktop entry's own escapes are undone).
@@ -45,6 +48,8 @@ std::string CleanKeyword(std::string_view keyword);
 std::string HostOf(std::string_view url);
 
 // The engine as it goes into a result: template mapped and checked, name and
-// keyword cleaned. Appends it to `result.engines`, or counts why not.
-void AddEngine(SImportResult& result, std::string name, const std::string& mappedUrl, const std::string& reason,
-               std::string keyword, bool userMade);
+// keyword cleaned, the charset label in its one spelling. Appends it to
+// `result.engines` and returns it, or counts why not and returns null.
+SImportedEngine* AddEngine(SImportResult& result, std::string name, const std::string& mappedUrl,
+                           const std::string& reason, std::string keyword, bool userMade,
+                           std::string_view charset = {});

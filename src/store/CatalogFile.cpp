@@ -10,6 +10,12 @@ namespace {
 
 // 2-byte value that marks a string of 16-bit characters.
 constexpr std::uint16_t kWideMarker = 0xFFFE;
+// After the last record, only when some engine has a charset other than
+// UTF-8: this tag, the record count again and one string per record.
+// Readers that predate it ignore bytes after the last record, and a file
+// without it means UTF-8 throughout.
+constexpr std::uint8_t kCharsetTag[8] = {'L', 'm', 'r', 'C', 'h', 'r', 's', '1'};
+
 // Largest length the 8-byte form may carry.
 constexpr std::uint64_t kMaxLongLength = 0x7FFFFFFF;
 
@@ -229,6 +235,21 @@ std::size_t StringSize(const std::string& s)
     return PrefixSize(s.size()) + s.size();
 }
 
+// The charsets after the records. A damaged or foreign tail is ignored as
+// before: the engines keep UTF-8.
+void ReadCharsets(CReader& in, CEngineList& engines)
+{
+    const std::uint8_t* tag;
+    std::uint32_t count;
+    if (!in.Take(sizeof kCharsetTag, tag) || std::memcmp(tag, kCharsetTag, sizeof kCharsetTag) != 0 || !in.U32(count) ||
+        count != static_cast<std::uint32_t>(engines.Count()))
+        return;
+    std::vector<std::string> charsets(count);
+    for (std::string& charset : charsets)
+        if (!ReadString(in, charset)) return;
+    for (std::uint32_t i = 0; i < count; ++i) engines.At(static_cast<int>(i)).charset = std::move(charsets[i]);
+}
+
 }  // namespace
 
 bool ReadCatalog(const std::uint8_t* data, std::size_t size, CEngineList& engines)
@@ -248,14 +269,22 @@ bool ReadCatalog(const std::uint8_t* data, std::size_t size, CEngineList& engine
         engines.SetCount(i + 1);
         std::swap(engines.At(i), record);
     }
+    ReadCharsets(in, engines);
     return true;
 }
 
 std::vector<std::uint8_t> WriteCatalog(const CEngineList& engines)
 {
     std::size_t total = 4;
-    for (const SSearch& r : engines)
+    bool charsets = false;
+    for (const SSearch& r : engines) {
         total += 1 + 4 + StringSize(r.abbreviation) + StringSize(r.group) + StringSize(r.name) + StringSize(r.url);
+        charsets = charsets || !r.charset.empty();
+    }
+    if (charsets) {
+        total += sizeof kCharsetTag + 4;
+        for (const SSearch& r : engines) total += StringSize(r.charset);
+    }
     std::vector<std::uint8_t> image(total);
     CWriter out(image.data());
     out.Little(static_cast<std::uint32_t>(engines.Count()), 4);
@@ -266,6 +295,11 @@ std::vector<std::uint8_t> WriteCatalog(const CEngineList& engines)
         out.String(r.group);
         out.String(r.name);
         out.String(r.url);
+    }
+    if (charsets) {
+        for (const std::uint8_t b : kCharsetTag) out.Byte(b);
+        out.Little(static_cast<std::uint32_t>(engines.Count()), 4);
+        for (const SSearch& r : engines) out.String(r.charset);
     }
     return image;
 }

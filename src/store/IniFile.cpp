@@ -89,7 +89,12 @@ void CIniFile::Set(std::string_view section, std::string_view key, std::string_v
             return;
         }
     }
-    m_entries.push_back({std::string(section), std::string(key), OneLine(value)});
+    // After the last entry of its section, where Text() writes it, so the
+    // entries read back from the text come in the same order.
+    auto at = m_entries.end();
+    for (auto it = m_entries.begin(); it != m_entries.end(); ++it)
+        if (it->section == section) at = it + 1;
+    m_entries.insert(at, {std::string(section), std::string(key), OneLine(value)});
 }
 
 std::string CIniFile::Text() const

@@ -12,6 +12,7 @@ struct SSearch {
     std::string group;
     bool selected = false;   // listed in the engine menu
     std::int32_t extra = 0;  // carried along and stored, never interpreted
+    std::string charset;     // the charset the site expects its query in; "" for UTF-8
 
     bool operator==(const SSearch&) const = default;
 };

@@ -65,7 +65,7 @@ TEST_F(BarWindowTest, EnterSearchesWithTheFieldTextAndKeepsIt)
     };
     const Case cases[] = {
         {"cats", "google.", "/search?q=cats"},
-        {"w Dublin Bay", "wikipedia.", "/wiki/Dublin+Bay"},
+        {"w Dublin Bay", "wikipedia.", "/wiki/Dublin%20Bay"},
         {"c++", "google.", "/search?q=c%2B%2B"},
         // The field's text crosses into the core as UTF-8.
         {"caf\u00e9", "google.", "/search?q=caf%C3%A9"},

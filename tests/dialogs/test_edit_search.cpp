@@ -88,7 +88,7 @@ TEST(EditSearch, AddModeStartsEmptyOnOtherAndReturnsANewSelectedRecord)
     EXPECT_EQ(opened.groups, kGroups);
     EXPECT_EQ(opened.focus, opened.ok);
 
-    EXPECT_EQ(edit.Record(), (SSearch{"Qwant", "https://www.qwant.com/?q=[keyword]", "qw", "Search", true, 0}));
+    EXPECT_EQ(edit.Record(), (SSearch{"Qwant", "https://www.qwant.com/?q=[keyword]", "qw", "Search", true, 0, ""}));
 }
 
 TEST(EditSearch, EditModeShowsTheEntryAndPicksItsGroup)
@@ -168,7 +168,7 @@ TEST(EditSearch, EditThroughCatalogReplacesFieldsAndKeepsSelectedAndExtra)
     catalog.OnEdit();
 
     const SSearch after = catalog.WorkingList().At(1);
-    EXPECT_EQ(after, (SSearch{"Yahoo Music", "https://music.example.org/?q=[keyword]", "ymu", "Video", false, 42}));
+    EXPECT_EQ(after, (SSearch{"Yahoo Music", "https://music.example.org/?q=[keyword]", "ymu", "Video", false, 42, ""}));
     EXPECT_EQ(catalog.WorkingList().At(0).name, "Google");
     EXPECT_EQ(catalog.SelectionMark(), 1);
 }

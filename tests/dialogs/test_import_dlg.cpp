@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 std::vector<QString> SourceRows(const CImportDlg& dlg)
@@ -177,6 +179,37 @@ TEST_F(ImportDlgTest, TheCatalogAppendsTheImportUnselectedAndCancelOfTheImportAd
         &catalog);
     catalog.OnImport();
     EXPECT_EQ(catalog.WorkingList().Count(), 5);
+}
+
+TEST(ImportDlgRealFiles, PolicyAndSiteEnginesSayWhatTheyAreAndTheCharsetComesAlong)
+{
+    ImportHome home;
+    const fs::path profile = home.Path() / ".config/chromium/Default";
+    fs::create_directories(profile);
+    fs::copy_file(fs::path(LUMORA_IMPORT_FIXTURES) / "chromium/Default/Web Data", profile / "Web Data");
+    CImportDlg dlg(CEngineList{}, FindImportSources(SImportPlaces::FromEnvironment()));
+    dlg.ChooseSource(0);
+    const std::vector<SRowShown> rows = Checklist(dlg);
+    auto row = [&](const QString& name) {
+        const auto it = std::find_if(rows.begin(), rows.end(), [&](const SRowShown& r) { return r.name == name; });
+        return it == rows.end() ? SRowShown{} : *it;
+    };
+    EXPECT_EQ(row(QStringLiteral("Intranet Wiki (set by policy)")),
+              (SRowShown{QStringLiteral("Intranet Wiki (set by policy)"), QStringLiteral("iw"), false, true}));
+    EXPECT_EQ(row(QStringLiteral("Latin Lexicon (added by a site)")).ticked, false);
+    EXPECT_EQ(row(QStringLiteral("Debian Packages")).ticked, true);
+    EXPECT_EQ(std::count_if(rows.begin(), rows.end(), [](const SRowShown& r) { return r.ticked; }), 1);
+
+    // Ticked by hand, the site's engine keeps its charset in the catalogue.
+    QTreeWidget* list = dlg.Checklist();
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+        if (list->topLevelItem(i)->text(CImportDlg::kColumnName).startsWith(QStringLiteral("Latin Lexicon")))
+            list->topLevelItem(i)->setCheckState(CImportDlg::kColumnName, Qt::Checked);
+    const std::vector<SSearch> chosen = dlg.ChosenEngines();
+    ASSERT_EQ(chosen.size(), 2u);
+    EXPECT_EQ(chosen[0].name, "Latin Lexicon");
+    EXPECT_EQ(chosen[0].charset, "ISO-8859-1");
+    EXPECT_EQ(chosen[1].charset, "");
 }
 
 }  // namespace

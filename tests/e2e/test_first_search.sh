@@ -33,8 +33,8 @@ x xdotool type --delay 20 'w Dublin Bay'
 x xdotool key Return
 wait_for 5 record_has_lines 1
 line=$(record_line 1)
-[[ $line == https://*wikipedia.org*/wiki/Dublin+Bay ]] ||
-    fail "first search opened '$line', expected https://<wikipedia host>/wiki/Dublin+Bay"
+[[ $line == https://*wikipedia.org*/wiki/Dublin%20Bay ]] ||
+    fail "first search opened '$line', expected https://<wikipedia host>/wiki/Dublin%20Bay"
 
 # --- Enter did not end the bar; the next search goes to the current engine ---------
 x xdotool key ctrl+a BackSpace

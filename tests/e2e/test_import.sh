@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Keywords from a Firefox, a Chrome and a KDE profile come over in two clicks
 # ("Import..." in the catalogue's context menu, then OK) and work as soon as
-# the catalogue's OK is pressed.
+# the catalogue's OK is pressed, each search in its site's charset.
 # Usage: test_import.sh <path to lumora> <path to make_import_home>
 # shellcheck source=bar.sh
 source "$(dirname "$0")/bar.sh"
@@ -10,6 +10,9 @@ make_home=${2:?usage: $0 <lumora> <make_import_home>}
 require_built "$make_home"
 bar_setup "$1"
 "$make_home" "$E2E_TMP/home" "$E2E_TMP/config" "$E2E_TMP/data" || fail "cannot make the browser files"
+# And a profile Firefox ESR wrote itself, with engines in ISO-8859-1 and windows-1251.
+mkdir -p "$E2E_TMP/config/mozilla"
+cp -r "$(dirname "$0")/../import/fixtures/firefox" "$E2E_TMP/config/mozilla/firefox"
 
 # The bar's visible window with exactly this title.
 window_named() {
@@ -57,4 +60,30 @@ search_for 'fxa lamp'
 wait_for 5 record_has_lines 3
 line=$(record_line 3)
 [[ $line == "https://added.example.org/?q=lamp" ]] || fail "the added Firefox engine opened '$line'"
+# The real Firefox profile's engines: its site gets ISO-8859-1 and
+# windows-1251 bytes, as Firefox sends them; in the path a space is %20.
+# The letters are typed on a keyboard layout that has them: xdotool's own
+# way, a key remapped for a moment, races with the bar reading the new map.
+search_in_layout() {
+    pointer_to "$FIELD_X" "$FIELD_Y"
+    wait_for 3 has_focus "$LUMORA_WIN"
+    x xdotool key ctrl+a BackSpace
+    x xdotool type --delay 20 "$1"
+    x setxkbmap -layout "$2"
+    x xdotool type --delay 20 "$3"
+    x setxkbmap -layout us
+    x xdotool key Return
+}
+search_in_layout 'lx ' de 'Über Straße'
+wait_for 5 record_has_lines 4
+line=$(record_line 4)
+[[ $line == "https://lexique.example.fr/cherche?mot=%DCber+Stra%DFe" ]] || fail "the ISO-8859-1 engine opened '$line'"
+search_in_layout 'mt ' ru 'жук'
+wait_for 5 record_has_lines 5
+line=$(record_line 5)
+[[ $line == "https://www.multitran.com/m.exe?l1=1&l2=2&s=%E6%F3%EA" ]] || fail "the windows-1251 engine opened '$line'"
+search_for 'deb dpkg dev'
+wait_for 5 record_has_lines 6
+line=$(record_line 6)
+[[ $line == "https://packages.debian.org/bookworm/dpkg%20dev" ]] || fail "the keyword in the path opened '$line'"
 note "ok"

@@ -1,5 +1,6 @@
 #include "engines/Catalog.h"
 #include "engines/Dispatch.h"
+#include "engines/QueryCharset.h"
 #include "engines/SecureAddress.h"
 
 #include "common/BuiltInEngines.h"
@@ -45,7 +46,7 @@ TEST(Dispatch, AddressesFromGoogle)
 {
     const Case cases[] = {
         {"  cats and dogs  ", kGoogle, "cats+and+dogs"},
-        {"w Dublin Bay", kWikipedia, "Dublin+Bay"},
+        {"w Dublin Bay", kWikipedia, "Dublin%20Bay"},  // in the path '+' is a plus
         {"W Dublin", kWikipedia, "Dublin"},
         {"d tools", kCnetDownload, "tools"},
         {"gsc relativity", kScholar, "relativity"},  // not selected, still found
@@ -54,7 +55,7 @@ TEST(Dispatch, AddressesFromGoogle)
         {"g ", kGoogle, "g"},  // trimmed to the same
         {"w", kGoogle, "w"},
         {"g  cats", kGoogle, "+cats"},  // only one space goes with the word
-        {"w a  b", kWikipedia, "a++b"},
+        {"w a  b", kWikipedia, "a%20%20b"},
         {"", kGoogle, ""},
         {"     ", kGoogle, ""},
         {"\tcats\t", kGoogle, "%09cats%09"},   // only spaces are trimmed
@@ -81,7 +82,7 @@ TEST(Dispatch, ExactGoogleAndWikipediaAddresses)
     CEngineList list = BuiltInEngines();
     const SSearch google = list.At(kGoogle);
     EXPECT_EQ(BuildSearchAddress("g  cats", google, list), "https://www.google.com/search?q=+cats");
-    EXPECT_EQ(BuildSearchAddress("w Dublin Bay", google, list), "https://en.wikipedia.org/wiki/Dublin+Bay");
+    EXPECT_EQ(BuildSearchAddress("w Dublin Bay", google, list), "https://en.wikipedia.org/wiki/Dublin%20Bay");
     // The picked engine serves this search only: the next one goes to Google.
     EXPECT_EQ(BuildSearchAddress("cats", google, list), "https://www.google.com/search?q=cats");
 }
@@ -91,8 +92,13 @@ TEST(Dispatch, TemplateEdgeCases)
     CEngineList list = BuiltInEngines();
     EXPECT_EQ(BuildSearchAddress("cats", Engine("x", "http://example.org/fixed", "x"), list),
               "http://example.org/fixed");
+    // '+' means a space only in the query part; the path and the fragment get %20.
     EXPECT_EQ(BuildSearchAddress("zz y", Engine("x", "http://e.org/[keyword]/[keyword]?q=[keyword]", "x"), list),
-              "http://e.org/zz+y/zz+y?q=zz+y");
+              "http://e.org/zz%20y/zz%20y?q=zz+y");
+    EXPECT_EQ(BuildSearchAddress("zz y", Engine("x", "http://e.org/p?q=[keyword]#t=[keyword]", "x"), list),
+              "http://e.org/p?q=zz+y#t=zz%20y");
+    EXPECT_EQ(BuildSearchAddress("zz y", Engine("x", "http://e.org/#q=[keyword]", "x"), list),
+              "http://e.org/#q=zz%20y");
     EXPECT_EQ(BuildSearchAddress("x", Engine("x", "[keyword][keyword]", "x"), list), "xx");
     EXPECT_EQ(BuildSearchAddress("", Engine("x", "http://e.org/?q=[keyword]&[keyword]", "x"), list),
               "http://e.org/?q=&");
@@ -161,6 +167,60 @@ TEST(Dispatch, EngineNamedNullCountsAsNotFound)
     CEngineList list = BuiltInEngines();
     list.At(kWikipedia).name = "null";
     EXPECT_EQ(BuildSearchAddress("w cats", list.At(kGoogle), list), Filled(kGoogle, "w+cats"));
+}
+
+TEST(Dispatch, QueryInTheEnginesCharset)
+{
+    CEngineList list = BuiltInEngines();
+    SSearch latin = Engine("Lexique", "https://lexique.example.fr/cherche?mot=[keyword]", "lx");
+    latin.charset = "ISO-8859-1";
+    SSearch cyrillic = Engine("Multitran", "https://www.multitran.com/m.exe/[keyword]?s=[keyword]", "mt");
+    cyrillic.charset = "windows-1251";
+    list.Append(latin);
+    list.Append(cyrillic);
+    // As Firefox sends them: ISO-8859-1 is windows-1252, so the euro sign is
+    // 0x80; a character the charset lacks goes as a numeric reference.
+    EXPECT_EQ(BuildSearchAddress("lx \xC3\x9C"
+                                 "ber \xE2\x82\xAC \xD0\x96",
+                                 list.At(0), list),
+              "https://lexique.example.fr/cherche?mot=%DCber+%80+%26%231046%3B");
+    EXPECT_EQ(BuildSearchAddress("mt \xD0\x96\xD1\x83\xD0\xBA Z\xC3\xBCrich", list.At(0), list),
+              "https://www.multitran.com/m.exe/%C6%F3%EA%20Z%26%23252%3Brich?s=%C6%F3%EA+Z%26%23252%3Brich");
+    // The current engine's own charset counts too; UTF-8 for the others.
+    EXPECT_EQ(BuildSearchAddress("\xC3\xA9t\xC3\xA9", latin, list), "https://lexique.example.fr/cherche?mot=%E9t%E9");
+    EXPECT_EQ(BuildSearchAddress("\xC3\xA9t\xC3\xA9", list.At(kGoogle), list),
+              "https://www.google.com/search?q=%C3%A9t%C3%A9");
+    // Broken UTF-8 is never dropped silently.
+    EXPECT_EQ(BuildSearchAddress("a\xFF", latin, list), "https://lexique.example.fr/cherche?mot=a%26%2365533%3B");
+}
+
+TEST(Dispatch, CharsetLabels)
+{
+    const std::pair<const char*, const char*> labels[] = {
+        {"cp 1251", "windows-1251"},
+        {"CP1251", "windows-1251"},
+        {"windows-1251", "windows-1251"},
+        {"utf8", ""},
+        {"UTF-8", ""},
+        {"", ""},
+        {"latin1", "ISO-8859-1"},
+        {"ISO-8859-15", "ISO-8859-15"},
+        {"Shift_JIS", "Shift_JIS"},
+        {"EUC-JP", "EUC-JP"},
+        {"koi8-r", "KOI8-R"},
+    };
+    for (const auto& [label, name] : labels) {
+        std::string got = "?";
+        EXPECT_TRUE(CanonicalCharset(label, got)) << label;
+        EXPECT_EQ(got, name) << label;
+        // Every name kept converts for real.
+        EXPECT_EQ(ConvertQuery("abc", got), "abc") << label;
+    }
+    std::string got;
+    EXPECT_FALSE(CanonicalCharset("klingon-1", got));
+    EXPECT_EQ(ConvertQuery("\xC3\xA9", "klingon-1"), "\xC3\xA9");  // unknown: UTF-8 as before
+    EXPECT_EQ(ConvertQuery("\xE3\x81\x82", "Shift_JIS"), "\x82\xA0");
+    EXPECT_EQ(ConvertQuery("\xC3\xBC", "ISO-8859-15"), "\xFC");
 }
 
 TEST(Dispatch, EncodeQuery)

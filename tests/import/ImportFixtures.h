@@ -26,7 +26,11 @@ namespace fs = std::filesystem;
 
 inline void PrintTo(const SImportedEngine& e, std::ostream* os)
 {
-    *os << "{" << e.name << " | " << e.url << " | " << e.keyword << " | " << (e.userMade ? "user" : "shipped") << "}";
+    *os << "{" << e.name << " | " << e.url << " | " << e.keyword << " | " << (e.userMade ? "user" : "shipped")
+        << (e.origin == EEngineOrigin::Policy ? " | policy"
+            : e.origin == EEngineOrigin::Site ? " | site"
+                                              : "")
+        << (e.charset.empty() ? "" : " | " + e.charset) << "}";
 }
 
 class TempHome {

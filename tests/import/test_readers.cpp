@@ -152,7 +152,8 @@ TEST(ImportFirefox, SearchSettingsThroughMozLz4)
     EXPECT_EQ(r.engines[0], (SImportedEngine{"Wikipedia", "https://en.wikipedia.org/w/index.php?search=[keyword]",
                                              "@wikipedia", false}));
     EXPECT_EQ(r.engines[1], (SImportedEngine{"My Wiki", "https://wiki.me/find?q=[keyword]&ie=UTF-8", "mw", true}));
-    EXPECT_EQ(r.skipped.at(kSkipNoAddress), 1);
+    // A built-in engine named only: its address is in the installation.
+    EXPECT_EQ(r.skipped.at(kSkipBuiltInNoConfig), 1);
     EXPECT_EQ(r.skipped.at(kSkipPost), 1);
     EXPECT_EQ(r.skipped.at(kSkipHidden), 1);
     EXPECT_EQ(r.skipped.at(kSkipUnsupportedAddress), 1);

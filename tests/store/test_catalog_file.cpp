@@ -328,3 +328,31 @@ TEST(CatalogFile, SaveLoadRoundTrip)
     }
     EXPECT_EQ(FolderEntries(home.DataFolder()), std::vector<std::string>{"catalog.lmr"});
 }
+
+TEST(CatalogFile, CharsetsFollowTheRecordsAndOlderFilesMeanUtf8)
+{
+    CEngineList list = ListOf({Google(), Engine("mt", "Dictionary", "Multitran", "https://mt.example/?s=[keyword]")});
+    const std::vector<std::uint8_t> plain = WriteCatalog(list);
+    list.At(1).charset = "windows-1251";
+    const std::vector<std::uint8_t> withCharsets = WriteCatalog(list);
+
+    // The records are byte for byte those of a file without charsets; the
+    // charsets come after them, where older readers stop reading.
+    ASSERT_GT(withCharsets.size(), plain.size());
+    EXPECT_TRUE(std::equal(plain.begin(), plain.end(), withCharsets.begin()));
+    CEngineList loaded;
+    ASSERT_TRUE(ReadCatalog(withCharsets.data(), withCharsets.size(), loaded));
+    EXPECT_EQ(loaded, list);
+
+    // A file without them, or with a damaged or foreign tail: UTF-8 for all.
+    ASSERT_TRUE(ReadCatalog(plain.data(), plain.size(), loaded));
+    EXPECT_EQ(loaded.At(1).charset, "");
+    std::vector<std::uint8_t> cut(withCharsets.begin(), withCharsets.end() - 3);
+    ASSERT_TRUE(ReadCatalog(cut.data(), cut.size(), loaded));
+    EXPECT_EQ(loaded.Count(), 2);
+    EXPECT_EQ(loaded.At(1).charset, "");
+    std::vector<std::uint8_t> foreign = plain;
+    for (const char c : std::string("trailing bytes")) foreign.push_back(static_cast<std::uint8_t>(c));
+    ASSERT_TRUE(ReadCatalog(foreign.data(), foreign.size(), loaded));
+    EXPECT_EQ(loaded.At(1).charset, "");
+}
