@@ -147,7 +147,12 @@ void CLumoraDlg::RunCatalogDialog()
     m_engines.CopyFrom(catalog.WorkingList());
     const int position = MenuPositionOf(m_engines, m_current);
     m_engineMarked = position >= 0;
-    if (m_engineMarked) m_settings.engineIndex = position;
+    if (m_engineMarked) {
+        m_settings.engineIndex = position;
+        // The same engine, perhaps brought up to date in the dialog: search
+        // with what the list now holds.
+        m_current = EngineAtMenuPosition(m_engines, position);
+    }
     if (m_engineMenu) BuildEngineMenu();
 }
 

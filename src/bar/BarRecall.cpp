@@ -15,10 +15,10 @@ void CLumoraDlg::PrepareSearchRecall()
         // A clicked entry is searched as if typed and entered.
         connect(m_recall, &CSearchRecall::entryChosen, this, [this] {
             RunSearch(m_query->text().toStdString());
-            EndSummon(false);
+            m_summon.End(false);
         });
         // Auto hide held the bar down for the list; it may decide now.
-        connect(m_recall, &CSearchRecall::listClosed, this, &CLumoraDlg::WakePolls);
+        connect(m_recall, &CSearchRecall::listClosed, &m_autoHide, &CAutoHide::WakePolls);
     }
     m_recall->SetEnabled(m_ini.history);
 }

@@ -39,7 +39,8 @@ bool IsEnterKey(int key)
 CLumoraDlg::CLumoraDlg()
     : m_hIcon(AppIconImage32()),
       m_autoHide(
-          this, [this] { return m_settings.autoHide != 0; }, [this] { return m_summon.IsActive() || (m_recall && m_recall->HoldsBarDown()); }),
+          this, [this] { return m_settings.autoHide != 0; },
+          [this] { return m_summon.IsActive() || (m_recall && m_recall->HoldsBarDown()); }),
       m_summon(this, m_autoHide)
 {
     setWindowIcon(m_hIcon);

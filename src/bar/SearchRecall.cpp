@@ -244,14 +244,14 @@ bool CSearchRecall::eventFilter(QObject* watched, QEvent* event)
 
 SCompletionLook CompletionLookOf(const CLumoraDlg& bar)
 {
-    const SBarColors colors = bar.Colors();
+    const SColorScheme& colors = bar.Colors();
     SCompletionLook look;
     look.back = colors.back;
     look.line = colors.line;
     look.text = colors.text;
     look.highlightText = kFieldColor;
     look.font = bar.QueryFont();
-    if (bar.IsShown() && bar.isVisible()) {
+    if (bar.AutoHide().IsShown() && bar.isVisible()) {
         const QRect field = bar.Layout().fieldRect;
         look.anchor = QRect(bar.mapToGlobal(field.topLeft()), field.size());
     }

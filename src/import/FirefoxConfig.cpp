@@ -78,7 +78,8 @@ SFirefoxEngineDef EngineOf(const QJsonObject& record, const QString& locale, con
     SFirefoxEngineDef def;
     def.name = Utf8(base.value(QStringLiteral("name")).toString());
     def.charset = Utf8(base.value(QStringLiteral("charset")).toString());
-    def.post = search.value(QStringLiteral("method")).toString().compare(QStringLiteral("post"), Qt::CaseInsensitive) == 0;
+    def.post =
+        search.value(QStringLiteral("method")).toString().compare(QStringLiteral("post"), Qt::CaseInsensitive) == 0;
     QString url = search.value(QStringLiteral("base")).toString();
     if (url.isEmpty()) return def;
     QStringList params;
@@ -92,7 +93,8 @@ SFirefoxEngineDef EngineOf(const QJsonObject& record, const QString& locale, con
     }
     const QString terms = search.value(QStringLiteral("searchTermParamName")).toString();
     if (!terms.isEmpty()) params << terms + QStringLiteral("={searchTerms}");
-    if (!params.isEmpty()) url += (url.contains(QLatin1Char('?')) ? QLatin1Char('&') : QLatin1Char('?')) + params.join(QLatin1Char('&'));
+    if (!params.isEmpty())
+        url += (url.contains(QLatin1Char('?')) ? QLatin1Char('&') : QLatin1Char('?')) + params.join(QLatin1Char('&'));
     def.url = Utf8(url);
     return def;
 }
@@ -133,7 +135,8 @@ std::vector<SFirefoxEngineDef> ParseFirefoxPolicies(const std::vector<std::uint8
         def.url = Utf8(e.value(QStringLiteral("URLTemplate")).toString());
         def.alias = Utf8(e.value(QStringLiteral("Alias")).toString());
         def.charset = Utf8(e.value(QStringLiteral("Encoding")).toString());
-        def.post = e.value(QStringLiteral("Method")).toString().compare(QStringLiteral("post"), Qt::CaseInsensitive) == 0;
+        def.post =
+            e.value(QStringLiteral("Method")).toString().compare(QStringLiteral("post"), Qt::CaseInsensitive) == 0;
         if (!def.name.empty() && engines.size() < kMaxImportEngines) engines.push_back(std::move(def));
     }
     return engines;
@@ -141,8 +144,11 @@ std::vector<SFirefoxEngineDef> ParseFirefoxPolicies(const std::vector<std::uint8
 
 std::vector<std::string> FirefoxInstallFolders(const std::string& home)
 {
-    std::vector<std::string> folders = {"/usr/lib/firefox-esr", "/usr/lib/firefox", "/usr/lib64/firefox",
-                                        "/opt/firefox", "/snap/firefox/current/usr/lib/firefox",
+    std::vector<std::string> folders = {"/usr/lib/firefox-esr",
+                                        "/usr/lib/firefox",
+                                        "/usr/lib64/firefox",
+                                        "/opt/firefox",
+                                        "/snap/firefox/current/usr/lib/firefox",
                                         "/var/lib/flatpak/app/org.mozilla.firefox/current/active/files/lib/firefox"};
     if (!home.empty())
         folders.push_back(home + "/.local/share/flatpak/app/org.mozilla.firefox/current/active/files/lib/firefox");

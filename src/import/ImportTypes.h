@@ -71,9 +71,12 @@ inline constexpr const char* kSkipPost = LUMORA_TRANSLATE_NOOP("ImportReason", "
 inline constexpr const char* kSkipNoAddress = LUMORA_TRANSLATE_NOOP("ImportReason", "no address");
 inline constexpr const char* kSkipHidden = LUMORA_TRANSLATE_NOOP("ImportReason", "hidden");
 inline constexpr const char* kSkipCharset = LUMORA_TRANSLATE_NOOP("ImportReason", "unknown charset");
-inline constexpr const char* kSkipBuiltInNoConfig = LUMORA_TRANSLATE_NOOP("ImportReason", "built in, Firefox's own list not found");
-inline constexpr const char* kSkipBuiltInUnknown = LUMORA_TRANSLATE_NOOP("ImportReason", "built in, not in Firefox's own list");
-inline constexpr const char* kSkipPolicyUnknown = LUMORA_TRANSLATE_NOOP("ImportReason", "set by policy, not in the policy file");
+inline constexpr const char* kSkipBuiltInNoConfig =
+    LUMORA_TRANSLATE_NOOP("ImportReason", "built in, Firefox's own list not found");
+inline constexpr const char* kSkipBuiltInUnknown =
+    LUMORA_TRANSLATE_NOOP("ImportReason", "built in, not in Firefox's own list");
+inline constexpr const char* kSkipPolicyUnknown =
+    LUMORA_TRANSLATE_NOOP("ImportReason", "set by policy, not in the policy file");
 
 // "3 engines skipped: unsupported address; 1 engine skipped: hidden", or "".
 std::string DescribeSkipped(const SImportResult& result);

@@ -1,7 +1,6 @@
 // Earlier searches in the real bar on the offscreen platform: what is
 // recorded and when, Up/Down recall, the completion list and its keys, the
 // two options menu entries, and the list's look.
-#include "bar/BarTestAccess.h"
 #include "bar/CompletionList.h"
 #include "bar/LumoraDlg.h"
 #include "bar/SearchRecall.h"
@@ -288,24 +287,24 @@ TEST_F(BarRecallTest, AutoHideKeepsTheBarDownWhileTheListIsOpen)
     ASSERT_TRUE(Recall()->IsListOpen());
     // The pointer on the list, below the bar: the hide poll leaves the bar.
     QCursor::setPos(List()->geometry().center());
-    for (int i = 0; i < 3; ++i) m_bar->OnTimer(CLumoraDlg::TIMER_HIDE_POLL);
-    EXPECT_TRUE(m_bar->IsShown());
+    for (int i = 0; i < 3; ++i) m_bar->AutoHide().Poll();
+    EXPECT_TRUE(m_bar->AutoHide().IsShown());
     Key(Qt::Key_Escape);
-    m_bar->OnTimer(CLumoraDlg::TIMER_HIDE_POLL);
-    EXPECT_FALSE(m_bar->IsShown());
+    m_bar->AutoHide().Poll();
+    EXPECT_FALSE(m_bar->AutoHide().IsShown());
 }
 
 TEST_F(BarRecallTest, TheListTakesTheBarsSchemeAndFont)
 {
     for (const char* query : {"tea", "toast"}) Search(query);
-    CBarTestAccess::ApplyColorScheme(*m_bar, 4);  // Sulphur Light
+    m_bar->OnCommand(kFirstSchemeCommand + 4);  // Sulphur Light
     Field()->clear();
     QTest::keyClicks(Field(), "t");
     ASSERT_TRUE(Recall()->IsListOpen());
     Key(Qt::Key_Down);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(List()));
 
-    const SBarColors colors = m_bar->Colors();
+    const SColorScheme colors = m_bar->Colors();
     EXPECT_EQ(List()->font(), m_bar->QueryFont());
     // Under the field, at least as wide.
     const SBarLayout layout = m_bar->Layout();

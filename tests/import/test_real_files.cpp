@@ -113,7 +113,8 @@ TEST(ImportRealFiles, FirefoxKeywordsUserBuiltInAndPolicyEngines)
                                                      false, EEngineOrigin::Policy, "windows-1251"}));
     // Added in the settings, from a page's form (ISO-8859-1) and from a
     // site's OpenSearch description.
-    EXPECT_EQ(*Find(r, "Lumora Docs"), (SImportedEngine{"Lumora Docs", "https://docs.example.org/find?q=[keyword]", "ld", true}));
+    EXPECT_EQ(*Find(r, "Lumora Docs"),
+              (SImportedEngine{"Lumora Docs", "https://docs.example.org/find?q=[keyword]", "ld", true}));
     EXPECT_EQ(*Find(r, "Lexique"), (SImportedEngine{"Lexique", "https://lexique.example.fr/cherche?mot=[keyword]", "lx",
                                                     true, EEngineOrigin::Listed, "ISO-8859-1"}));
     EXPECT_EQ(Find(r, "Latin Lexicon")->charset, "ISO-8859-1");
@@ -201,9 +202,10 @@ TEST(ImportRealFiles, KdeFrameworks5WebShortcuts)
     ASSERT_EQ(sources.size(), 1u);
     EXPECT_EQ(sources[0].label, "KDE");
     const SImportResult r = ReadImportSource(sources[0]);
-    EXPECT_EQ(Names(r), (std::vector<std::string>{"My DDG", "Debian Package Search",
-                                                  "Great Dictionary of the Catalan Language (GRan Enciclopèdia Catalana)",
-                                                  "Multitran - Translate Between German and Russian"}));
+    EXPECT_EQ(Names(r),
+              (std::vector<std::string>{"My DDG", "Debian Package Search",
+                                        "Great Dictionary of the Catalan Language (GRan Enciclopèdia Catalana)",
+                                        "Multitran - Translate Between German and Russian"}));
     EXPECT_EQ(*Find(r, "Debian Package Search"),
               (SImportedEngine{"Debian Package Search", "https://packages.debian.org/[keyword]", "debian", false}));
     EXPECT_EQ(Find(r, "Multitran - Translate Between German and Russian")->charset, "windows-1251");
