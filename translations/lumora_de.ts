@@ -86,6 +86,10 @@
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>Update Built-in Engines...</source>
+        <translation>Integrierte Suchmaschinen aktualisieren...</translation>
+    </message>
 </context>
 <context>
     <name>CCatalogModel</name>
@@ -100,6 +104,13 @@
     <message>
         <source>Group</source>
         <translation>Gruppe</translation>
+    </message>
+</context>
+<context>
+    <name>CCompletionList</name>
+    <message>
+        <source>Earlier searches</source>
+        <translation>Frühere Suchen</translation>
     </message>
 </context>
 <context>
@@ -245,6 +256,49 @@
         <source>Unreadable: %1</source>
         <translation>Nicht lesbar: %1</translation>
     </message>
+    <message>
+        <source>%1 (set by policy)</source>
+        <translation>%1 (per Richtlinie festgelegt)</translation>
+    </message>
+    <message>
+        <source>%1 (added by a site)</source>
+        <translation>%1 (von einer Website hinzugefügt)</translation>
+    </message>
+</context>
+<context>
+    <name>CUpdateBuiltinsDlg</name>
+    <message>
+        <source>Update Built-in Engines</source>
+        <translation>Integrierte Suchmaschinen aktualisieren</translation>
+    </message>
+    <message>
+        <source>These engines still have the address they were built in with, and a newer one is known. Untick any you want to keep as it is. Names, abbreviations, groups and ticks stay; engines you changed are not listed.</source>
+        <translation>Diese Suchmaschinen haben noch ihre ursprünglich eingebaute Adresse, und eine neuere ist bekannt. Entfernen Sie das Häkchen bei allen, die unverändert bleiben sollen. Namen, Kürzel, Gruppen und Häkchen bleiben erhalten; von Ihnen geänderte Suchmaschinen werden nicht aufgeführt.</translation>
+    </message>
+    <message>
+        <source>Engine</source>
+        <translation>Suchmaschine</translation>
+    </message>
+    <message>
+        <source>Becomes</source>
+        <translation>Wird zu</translation>
+    </message>
+    <message>
+        <source>Address now</source>
+        <translation>Adresse jetzt</translation>
+    </message>
+    <message>
+        <source>Delete closed engines instead of unticking them</source>
+        <translation>Eingestellte Suchmaschinen löschen statt ihr Häkchen zu entfernen</translation>
+    </message>
+    <message>
+        <source>closed in %1: deleted</source>
+        <translation>%1 eingestellt: gelöscht</translation>
+    </message>
+    <message>
+        <source>closed in %1: unticked</source>
+        <translation>%1 eingestellt: Häkchen entfernt</translation>
+    </message>
 </context>
 <context>
     <name>DialogSupport</name>
@@ -346,6 +400,22 @@
     <message>
         <source>too much work to read</source>
         <translation>zu aufwendig zu lesen</translation>
+    </message>
+    <message>
+        <source>unknown charset</source>
+        <translation>unbekannter Zeichensatz</translation>
+    </message>
+    <message>
+        <source>built in, Firefox&apos;s own list not found</source>
+        <translation>eingebaut, Firefox&apos; eigene Liste nicht gefunden</translation>
+    </message>
+    <message>
+        <source>built in, not in Firefox&apos;s own list</source>
+        <translation>eingebaut, nicht in Firefox&apos; eigener Liste</translation>
+    </message>
+    <message>
+        <source>set by policy, not in the policy file</source>
+        <translation>per Richtlinie festgelegt, nicht in der Richtliniendatei</translation>
     </message>
 </context>
 <context>
@@ -513,6 +583,14 @@
     <message>
         <source>Edit...</source>
         <translation>Bearbeiten...</translation>
+    </message>
+    <message>
+        <source>Remember Searches</source>
+        <translation>Suchen merken</translation>
+    </message>
+    <message>
+        <source>Clear History</source>
+        <translation>Verlauf löschen</translation>
     </message>
 </context>
 </TS>

@@ -12,6 +12,7 @@
 #include "platform/AddressOpener.h"
 #include "platform/HelpAddress.h"
 
+#include <QApplication>
 #include <QEnterEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -91,6 +92,7 @@ void CLumoraDlg::OpenPopup(CCommandMenu* menu, const QRect& clientBox)
     // events then: they must be ticking when it opens.
     m_autoHide.WakePolls();
     menu->ExecBelow(QRect(mapToGlobal(clientBox.topLeft()), clientBox.size()));
+    m_popupClosed.start();
 }
 
 void CLumoraDlg::OnHelp()
@@ -124,6 +126,12 @@ void CLumoraDlg::mouseReleaseEvent(QMouseEvent* event)
 // double clicks: no drag starts, and the release that follows is a click.
 void CLumoraDlg::mouseDoubleClickEvent(QMouseEvent* event)
 {
+    // The first click opened a menu, and the user is back within the
+    // double-click time: that is a new click, not a double click.
+    if (m_popupClosed.isValid() && m_popupClosed.elapsed() < QApplication::doubleClickInterval()) {
+        mousePressEvent(event);
+        return;
+    }
     if (event->button() == Qt::LeftButton) OnLButtonDblClk();
     event->accept();
 }

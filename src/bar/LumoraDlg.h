@@ -10,6 +10,7 @@
 
 #include <QColor>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QFont>
 #include <QIcon>
 #include <QPoint>
@@ -207,6 +208,8 @@ private:
 
     // Stops the field's cursor blinking while nobody uses the bar.
     CCursorBlinkPause* m_blinkPause = nullptr;
+    // When the last popup menu closed: a press soon after is no double click.
+    QElapsedTimer m_popupClosed;
 
     CSearchRecall* m_recall = nullptr;  // earlier searches; child of the bar
 };

@@ -444,6 +444,25 @@ TEST_F(BarInteractionTest, DoubleClickSwitchesAutoHide)
     EXPECT_FALSE(bar.AutoHide().IsDragging());
 }
 
+// A click that opens a menu, then one soon after the menu has closed: two
+// clicks, not a double click that switches auto hide.
+TEST_F(BarInteractionTest, AClickRightAfterAMenuIsNoDoubleClick)
+{
+    CLumoraDlg bar;
+    Show(bar);
+    // Every menu the clicks open is closed again at once.
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [] {
+        if (QWidget* menu = QApplication::activePopupWidget()) menu->close();
+    });
+    closer.start(10);
+    const QPoint options = bar.Layout().optionsBox.center();
+    QTest::mouseClick(&bar, Qt::LeftButton, {}, options);
+    QTest::mouseDClick(&bar, Qt::LeftButton, {}, options);
+    EXPECT_EQ(bar.Settings().autoHide, 1);
+    EXPECT_TRUE(bar.OptionsMenu()->IsChecked(kAutoHideCommand));
+}
+
 // ---- the pointer leaving ------------------------------------------------------
 
 // Where the window system keeps answering the pointer query with the last

@@ -60,7 +60,7 @@ focus_field
 search_for cats
 expect_line 1 'https://www.google.com/search?q=cats'
 search_for 'w Dublin Bay'
-expect_line 2 'https://en.wikipedia.org/wiki/Dublin+Bay'
+expect_line 2 'https://en.wikipedia.org/wiki/Dublin%20Bay'
 close_bar
 for f in catalog.lmr data1.lmr; do
     [[ -f $data/$f ]] || fail "Close did not write $f"

@@ -56,7 +56,7 @@ TEST(SecureAddress, SearchesUpgradeWhileTheStoredTemplateStays)
     const CEngineList before = list;
     const SSearch google = list.At(0);
     EXPECT_EQ(BuildSearchAddress("cats", google, list), "https://www.google.com/search?q=cats");
-    EXPECT_EQ(BuildSearchAddress("w Dublin Bay", google, list), "https://en.wikipedia.org/wiki/Dublin+Bay");
+    EXPECT_EQ(BuildSearchAddress("w Dublin Bay", google, list), "https://en.wikipedia.org/wiki/Dublin%20Bay");
     EXPECT_EQ(BuildSearchAddress("a lamp", google, list),
               "https://www.amazon.com/s/?tag=4817-20&field-keywords=lamp");  // already https, not updated
     EXPECT_EQ(list, before);
