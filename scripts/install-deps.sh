@@ -14,6 +14,7 @@ packages=(
   kwin-wayland xwayland dbus procps
   mutter pipewire wireplumber python3 python3-gi
   fonts-dejavu-core desktop-file-utils file
+  valgrind
 )
 
 missing=()
