@@ -43,6 +43,7 @@ fuzz: deps
 bench: build
 	@for b in $(BUILD_DIR)/bench/*/bench_*; do case "$$b" in */startup/*|*/idle/*|*/summon/*) continue;; esac; [ -x "$$b" ] && "$$b"; done
 	@bench/startup/run.sh $(BUILD_DIR)
+	@bench/startup/instructions.sh $(BUILD_DIR)
 	@bench/summon/run.sh $(BUILD_DIR)
 	@bench/idle/run.sh $(BUILD_DIR)
 

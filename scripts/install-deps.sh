@@ -16,6 +16,7 @@ packages=(
   fonts-dejavu-core desktop-file-utils file
   reuse lintian appstream man-db dpkg-dev python3-markdown
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+  valgrind
 )
 
 missing=()

@@ -79,7 +79,7 @@ void CLumoraDlg::ApplyFonts()
 
     // The stored weight flag is never a real weight: the query font always
     // starts in the face's regular weight.
-    m_queryFont = QFont(QString::fromStdString(m_settings.FaceName()));
+    m_queryFont = QFont(InstalledFace(QString::fromStdString(m_settings.FaceName())));
     ApplyFontHeight(m_queryFont, m_settings.fontHeight);
     m_queryFont.setItalic(m_settings.fontItalic != 0);
     m_query->setFont(m_queryFont);

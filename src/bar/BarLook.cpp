@@ -3,6 +3,7 @@
 #include "store/Settings.h"
 
 #include <QFont>
+#include <QFontDatabase>
 #include <QImageReader>
 #include <QPixmap>
 #include <QStringList>
@@ -108,6 +109,23 @@ void InstallFontSubstitutes()
                                 QStringLiteral("FreeSans")});
 }
 
+QString InstalledFace(const QString& family)
+{
+    const QStringList installed = QFontDatabase::families();
+    // The database's own spelling: the substitutes come lower-cased.
+    const auto find = [&installed](const QString& name) {
+        for (const QString& face : installed) {
+            if (face.compare(name, Qt::CaseInsensitive) == 0) return face;
+        }
+        return QString();
+    };
+    if (const QString face = find(family); !face.isEmpty()) return face;
+    for (const QString& substitute : QFont::substitutes(family)) {
+        if (const QString face = find(substitute); !face.isEmpty()) return face;
+    }
+    return family;
+}
+
 // ---- Icon ---------------------------------------------------------------
 
 namespace {
@@ -139,7 +157,9 @@ namespace {
 
 QFont MakeBarFont(int pixelSize, QFont::Weight weight)
 {
-    QFont font(QString::fromLatin1(kBarFaceName));
+    // Looked up once: the Go glyph's font is made at every paint.
+    static const QString face = InstalledFace(QString::fromLatin1(kBarFaceName));
+    QFont font(face);
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(pixelSize);
     font.setWeight(weight);

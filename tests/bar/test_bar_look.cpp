@@ -4,6 +4,8 @@
 #include "bar/BarPainter.h"
 #include "platform/DialogUnits.h"
 
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QImage>
 #include <QPainter>
 
@@ -113,6 +115,19 @@ TEST(BarLookTables, AlphaIsTruncatedAndOpaqueOutOfRange)
     EXPECT_EQ(AlphaForLevel(9), 25);
     EXPECT_EQ(AlphaForLevel(-1), 255);
     EXPECT_EQ(AlphaForLevel(10), 255);
+}
+
+// A missing face is asked for by its installed substitute, which draws the
+// same as the font matcher's own fallback did; an installed face is itself.
+TEST(BarLookFonts, MissingFaceIsAskedForByItsInstalledSubstitute)
+{
+    InstallFontSubstitutes();
+    const QString face = InstalledFace(QStringLiteral("Tahoma"));
+    if (QFontDatabase::hasFamily(QStringLiteral("Tahoma"))) GTEST_SKIP() << "Tahoma is installed";
+    EXPECT_TRUE(QFontDatabase::hasFamily(face)) << face.toStdString();
+    EXPECT_EQ(face, QFontInfo(QFont(QStringLiteral("Tahoma"))).family());
+    EXPECT_EQ(InstalledFace(QStringLiteral("DejaVu Sans")), QStringLiteral("DejaVu Sans"));
+    EXPECT_EQ(InstalledFace(QStringLiteral("No Such Face")), QStringLiteral("No Such Face"));
 }
 
 TEST(BarLookTables, OnlyViewNotGivesTheEditItsFullWidth)
