@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Lumora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Front door: `make run` and `make test` install what is missing first.
 BUILD_DIR ?= build
 ASAN_DIR  ?= build-asan

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lumora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs every file under the given folders through all fuzz entry points, so
 // the corpus and every crash ever found stay a regression test with any
 // compiler.

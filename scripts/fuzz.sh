@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Lumora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs each libFuzzer target of a clang build for a while, each on a scratch
 # copy of its corpus (fuzz/corpus/<name> feeds fuzz_<name>), and reports what
 # it found: inputs that reach new code, and any input that broke a rule or

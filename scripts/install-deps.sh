@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Lumora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages Lumora needs to build, test and run.
 # Does nothing when every package is already there.
 set -euo pipefail

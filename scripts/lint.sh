@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Lumora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks rules clang-format cannot see:
 # - a GoogleTest file never uses QtTest's checking macros (QVERIFY*,
 #   QCOMPARE*, QTRY_*). Outside a QtTest runner they report to nobody, so a

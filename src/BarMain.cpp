@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lumora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The GUI program: the bar itself. The front program `lumora` starts it
 // with the lock and the socket already taken; run directly, it claims them
 // itself the same way.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lumora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program a user runs. It never loads the GUI libraries: the command
 // line, a word to the bar that already runs and the claim of the lock are
 // all plain POSIX. The process that becomes the bar turns into the GUI

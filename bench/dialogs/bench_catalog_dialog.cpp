@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lumora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Opens the catalogue dialog on 100,000 engines, sorts it by each column,
 // both directions, types into its filter and deletes half of its rows,
 // printing the time of each step against its target.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lumora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Idle cost of a running program: CPU time and wake-ups over a window of
 // wall time, read from /proc for the process and all its threads. run.sh
 // puts the bar in each idle state and calls this on it.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Lumora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Idle cost of the bar on a private Xvfb display with openbox: CPU time per
 # 10 s and wake-ups per second with the bar shown and the pointer away (auto
 # hide switched off with a double click, as a user would), and hidden (auto

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lumora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Times reading the sources the import dialog reads when it opens: a heavy
 // Firefox profile (a 60 MB history with 200 keywords, the database copied
 // before it is read), a Chrome profile with 1,000 engines and a search

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lumora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The floor for the start-up benchmark: the least a Qt Widgets program must
 // do to put up a window of the bar's size, kind and place. The bar's start-up
 // time and memory are measured against this.

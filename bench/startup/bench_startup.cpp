@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lumora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up benchmark driver: how long the bar takes from exec to its first
 // complete frame, and how much memory it holds once settled, against a bare
 // Qt window of the same shape (bench_floor_window), and against that window

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Lumora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up work in instructions (callgrind), from exec to the first frame
 # flushed to the X server, for the bar and for the floor window with a field.
 # Unlike the wall clock, the counts do not move with other work on the

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Lumora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the start-up benchmark on a private Xvfb display (1280x800x24) with no
 # window manager, so the driver sees each program's own window being mapped.
 # Usage: bench/startup/run.sh [build-dir] [rounds] [sets]

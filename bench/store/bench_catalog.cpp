@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lumora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Times the catalogue file on a list far larger than any user keeps, to show
 // that saving and loading stay well below what a user would notice.
 #include "store/CatalogFile.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lumora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Times the search history where a user could notice it: reading a full
 // history at start (after the first frame), writing it after a search, and
 // the completion of one keystroke against a thousand entries.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lumora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Summon benchmark driver: from the XTEST press of the hotkey (Ctrl+Alt+Space),
 // and from the exec of `lumora --show`, until the bar stands at y = -2 with
 // the keyboard focus, starting each round from a retracted bar whose focus

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Lumora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the summon benchmark on a private Xvfb display with openbox: the bar
 # runs retracted, the driver presses the hotkey through XTEST and runs
 # `lumora --show`, and times each until the bar is down and focused.

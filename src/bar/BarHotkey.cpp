@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lumora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The hotkey that summons the bar: kept in lumora.ini, grabbed at start-up,
 // changed in the Hotkey dialog.
 #include "bar/LumoraDlg.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lumora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Dragging, the click areas, and the bar's pointer, crossing and window
 // events: auto hide, the pin and a drag are CAutoHide's, a summon's state is
 // CSummon's; the bar forwards the events to them.

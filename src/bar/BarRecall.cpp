@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lumora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Earlier searches: the bar's side of CSearchRecall, and the two options
 // menu entries that govern it.
 #include "bar/LumoraDlg.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lumora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The product's own web pages. The help and home pages carry "ref" so the

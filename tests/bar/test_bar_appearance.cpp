@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lumora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The look as the real bar wires it: the commands of the options menu reach
 // the colours, the window shape, the opacity, the edit's width and the menu
 // marks, and the paint pass draws from the bar's own state.

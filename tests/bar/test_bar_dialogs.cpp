@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lumora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The bar's commands that open dialogs: the catalogue hands its list back only
 // on OK, and the about box opens from the Help submenu.
 #include "bar/LumoraDlg.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lumora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Hotkey dialog on its own and behind "Hotkey..." (command 454), and
 // the hotkey's place in lumora.ini.
 #include "bar/LumoraDlg.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lumora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The bar's interaction on the offscreen platform: menus wired to the bar,
 // every command's effect, the click areas, dragging, auto hide and its
 // timers, F1 and the font dialog.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lumora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The bar's look: tables, pixel shapes, the window shape and the paint pass,
 // checked on pixels of a bar painted into an image.
 #include "bar/BarLook.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lumora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Earlier searches in the real bar on the offscreen platform: what is
 // recorded and when, Up/Down recall, the completion list and its keys, the
 // two options menu entries, and the list's look.

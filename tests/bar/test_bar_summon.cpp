@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lumora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A summon from the keyboard on the offscreen platform: down at once,
 // focused with the query selected, held down while the user types, and back
 // up on Escape, after Enter, or once the pointer has come and gone.

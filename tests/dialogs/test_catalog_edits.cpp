@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lumora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Keeping the catalogue in order: deleting, moving, filtering and restoring
 // the built-in engines, with the keyboard and through the context menu.
 #include "CatalogTestKit.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lumora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The import dialog on a home made by the test: sources with their counts,
 // default ticks, "already there", OpenSearch files, and what OK hands over.
 #include "common/ImportHome.h"

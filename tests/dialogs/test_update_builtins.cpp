@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lumora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Bringing the built-in engines up to date from the catalogue: what the
 // update dialog offers, leaving rows out, closed engines, and the entry
 // greyed out once there is nothing left.

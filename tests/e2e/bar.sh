@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Lumora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Helpers for tests on the running bar; sourcing this brings lib.sh along.
 # Positions are the bar's screen geometry, "x y w h".
 #

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Lumora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writers for hand-made data files. Source it after lib.sh.
 #
 #   byte <value>              one byte

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Lumora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End-to-end helpers: a private Xvfb display with openbox, a clean
 # environment, a recording xdg-open, and the bar started on top of it all.
 # Source it from a bash test; everything it starts is stopped on exit, also

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Lumora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Auto hide under openbox: the bar retracts once the pointer has left it,
 # comes back when the pointer rests on the strip left on screen, comes back
 # at once on a click on that strip, and never hides while a button is held.

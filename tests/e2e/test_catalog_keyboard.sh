@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Lumora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cleaning up the catalogue from the keyboard under openbox: two engines
 # deleted and one moved, OK; the bar keeps searching with its engine, the
 # engine menu shows the new order, and Close saves it.

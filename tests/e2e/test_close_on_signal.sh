@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Lumora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # SIGTERM, SIGHUP and SIGINT (a logout, a closed terminal, Ctrl+C) each close
 # the bar the way its "Close" entry does: it writes both data files and exits
 # normally. Each signal gets a fresh start without data files.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Lumora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # "Close" under openbox writes both data files and ends the program; the next
 # start brings back the position, the options and the current engine.
 # Usage: test_close_restart.sh <path to lumora>

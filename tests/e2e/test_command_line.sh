@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Lumora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The command line: --help and --version answer without any display, an
 # unknown argument is refused with exit code 2 and one line naming it, and
 # --quit with no bar running does nothing.

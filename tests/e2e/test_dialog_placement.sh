@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Lumora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A dialog the bar opens comes up under openbox centred on the screen with
 # its whole frame, title bar included, below the always-on-top bar.
 # Usage: test_dialog_placement.sh <path to lumora>

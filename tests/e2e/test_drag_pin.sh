@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Lumora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Dragging and pinning under openbox: a drag moves the bar sideways only, and
 # whatever moves the bar down, it is back on the top edge within a second, at
 # the hidden position with auto hide on and the shown one with it off.

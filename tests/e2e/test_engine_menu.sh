@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Lumora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The engine menu under openbox: a click on the engine box opens it, an entry
 # chosen from the keyboard becomes the current engine, and the next search
 # goes there; a click on an entry does the same.

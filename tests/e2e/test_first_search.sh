@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Lumora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A first run on a fresh data folder under openbox: the bar hangs centred from
 # the top edge without a taskbar entry, takes typed queries, hands each
 # address to xdg-open, and survives Enter and Escape.

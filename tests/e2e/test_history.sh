@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Lumora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Earlier searches under openbox: kept across restarts and a SIGKILL, Up
 # recalls the newest, the first letters open the list and Down, Enter search
 # its entry, Shift+Delete removes one for good, "Remember Searches" off keeps

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Lumora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A damaged history file never keeps the bar from working: a torn last line,
 # bytes that are not UTF-8, a file of 100 MB, a folder or a pipe in the
 # file's place. The bar starts, Up recalls what was sound, and searches work.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Lumora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Searches to built-in hosts go out over https while the data files keep
 # their templates; a user's own http:// engine stays http://. Then "Update
 # Built-in Engines..." from the catalogue's context menu, OK, OK: the

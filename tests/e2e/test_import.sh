@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Lumora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Keywords from a Firefox, a Chrome and a KDE profile come over in two clicks
 # ("Import..." in the catalogue's context menu, then OK) and work as soon as
 # the catalogue's OK is pressed, each search in its site's charset.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Lumora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Under kwin (a Plasma Wayland session, through XWayland) the bar takes the
 # keyboard at start without a click, and typing + Enter reaches the opener.
 # kwin prevents focus stealing: a window that merely maps gets no focus.

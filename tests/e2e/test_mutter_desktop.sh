@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Lumora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The bar on a GNOME Wayland desktop (headless mutter, the bar through
 # XWayland), driven with the compositor's own pointer and keyboard: where it
 # sits and that it has no frame, that it takes the keyboard at start and a

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Lumora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Without a reachable display the bar says so in one line and exits with 1,
 # instead of Qt's several lines and an abort.
 # Usage: test_no_display.sh <path to lumora>

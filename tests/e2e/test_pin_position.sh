@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Lumora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The pin corrects the bar's height only, never its x. A window manager's
 # word that the bar stands at (0, 0) (as Qt can believe while a new window is
 # reparented) must not carry it to the left edge, and neither may the first

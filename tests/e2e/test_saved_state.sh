@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Lumora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Data files made by hand are what the bar starts from: a stored x of 100
 # places it there, and with a three-engine catalogue whose first engine is not
 # selected, a search goes to the first selected one.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Lumora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # One bar per user and display: a second start hands over and exits, --quit
 # closes the bar as "Close" does, a bar killed outright does not block the
 # next start, and two starts at the same moment make one bar.

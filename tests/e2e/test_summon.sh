@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Lumora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A summon from the keyboard (the hotkey Ctrl+Alt+Space, lumora --show)
 # takes the focus from another window; typing reaches the field; Escape sends
 # the bar back up and the focus back to that window. A hotkey another program

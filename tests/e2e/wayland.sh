@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Lumora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Helpers for running the bar through XWayland under a headless Wayland
 # compositor; sourcing this brings lib.sh along.
 #

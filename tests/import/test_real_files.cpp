@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lumora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The importers on files the real programs wrote (tests/import/fixtures,
 // made by make-fixtures.sh): Firefox ESR, Chromium and Debian's kio.
 #include "ImportFixtures.h"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Lumora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a staging root and builds the Debian package, then
 # checks that both put the program, its menu entry, its icons, its manual
 # page and its metadata where the desktop looks for them, and that the

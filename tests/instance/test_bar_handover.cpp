@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lumora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The front program's hand-over to the GUI program: finding it, passing the
 // lock and the socket across exec, and the GUI side's checks of what it
 // inherits.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lumora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The option table is what the menus, the command routing and the settings
 // loader all read, so its ids, labels and nesting are checked here against
 // the values the bar has always had.

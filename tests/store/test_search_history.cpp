@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lumora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The search history: its order, its cap, completion in any letter case, and
 // a reader that takes the sound part of whatever file it finds.
 #include "store/SearchHistory.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lumora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes PNGs of the bar in every colour scheme, button view and rounding
 // level, at scale 1 and 2, into the folder given as the only argument.
 #include "BarRenderer.h"

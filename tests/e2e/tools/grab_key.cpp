@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lumora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Holds a key combination on the root window as another program would, so
 // that the bar finds it taken. Prints "grabbed" once it holds it and keeps
 // it until killed.

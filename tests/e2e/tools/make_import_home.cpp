@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lumora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Fills a home with browser and desktop files to import from, made the way
 // the browsers make them. Usage: make_import_home <home> <config dir> <data dir>
 #include "import/ImportFixtures.h"

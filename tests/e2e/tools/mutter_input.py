@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Lumora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Real pointer and keyboard input on mutter, through its RemoteDesktop and
 ScreenCast interfaces on the session bus.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lumora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Sends a window a synthetic ConfigureNotify, as a window manager does after
 // it has moved or reparented a client, claiming the position given on the
 // command line. The window itself does not move: only what its program is
