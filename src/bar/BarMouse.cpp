@@ -15,7 +15,6 @@
 #include "platform/AddressOpener.h"
 #include "platform/HelpAddress.h"
 
-#include <QApplication>
 #include <QEnterEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -95,7 +94,7 @@ void CLumoraDlg::OpenPopup(CCommandMenu* menu, const QRect& clientBox)
     // events then: they must be ticking when it opens.
     m_autoHide.WakePolls();
     menu->ExecBelow(QRect(mapToGlobal(clientBox.topLeft()), clientBox.size()));
-    m_popupClosed.start();
+    m_popupSincePress = true;
 }
 
 void CLumoraDlg::OnHelp()
@@ -112,6 +111,7 @@ void CLumoraDlg::mouseMoveEvent(QMouseEvent* event)
 
 void CLumoraDlg::mousePressEvent(QMouseEvent* event)
 {
+    m_popupSincePress = false;
     if (event->button() == Qt::LeftButton) OnLButtonDown(event->position().toPoint());
     // A click on the bar always gives the query field the keyboard.
     TakeKeyboard(static_cast<std::uint32_t>(event->timestamp()));
@@ -131,7 +131,7 @@ void CLumoraDlg::mouseDoubleClickEvent(QMouseEvent* event)
 {
     // The first click opened a menu, and the user is back within the
     // double-click time: that is a new click, not a double click.
-    if (m_popupClosed.isValid() && m_popupClosed.elapsed() < QApplication::doubleClickInterval()) {
+    if (m_popupSincePress) {
         mousePressEvent(event);
         return;
     }

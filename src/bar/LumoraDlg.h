@@ -13,7 +13,6 @@
 
 #include <QColor>
 #include <QDialog>
-#include <QElapsedTimer>
 #include <QFont>
 #include <QIcon>
 #include <QPoint>
@@ -211,8 +210,9 @@ private:
 
     // Stops the field's cursor blinking while nobody uses the bar.
     CCursorBlinkPause* m_blinkPause = nullptr;
-    // When the last popup menu closed: a press soon after is no double click.
-    QElapsedTimer m_popupClosed;
+    // A menu opened since the last press: the next press is a click of its
+    // own, even when it comes within the double-click time.
+    bool m_popupSincePress = false;
 
     CSearchRecall* m_recall = nullptr;  // earlier searches; child of the bar
 };
