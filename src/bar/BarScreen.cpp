@@ -35,7 +35,8 @@ int CBarScreen::Start(const QString& remembered, int storedLeft, bool stored)
     const SMonitor& monitor = monitors[static_cast<std::size_t>(chosen)];
     int left = storedLeft;
     // The first start centres on the primary.
-    if (!stored) left = CenterOnMonitor(monitors[static_cast<std::size_t>(ChooseMonitor(monitors, {}))].rect, m_bar->width());
+    if (!stored)
+        left = CenterOnMonitor(monitors[static_cast<std::size_t>(ChooseMonitor(monitors, {}))].rect, m_bar->width());
     left = CheckedLeft(left, monitor.rect, m_bar->width());
     m_current = monitor.name;
     m_home = monitor.name;
