@@ -38,7 +38,25 @@ bool CAutoHide::IsPollRunning(EPoll poll) const
 void CAutoHide::PlaceAt(int left)
 {
     m_left = left;
-    MoveTop(kShownTop);
+    MoveTop(ShownTop());
+}
+
+void CAutoHide::MoveTo(int left, int monitorTop)
+{
+    m_left = left;
+    m_monitorTop = monitorTop;
+    MoveTop(m_shown ? ShownTop() : HiddenTop());
+    if (m_guard && m_guard->IsUp()) m_guard->Surround(BarRect());
+}
+
+int CAutoHide::ShownTop() const
+{
+    return m_monitorTop + kShownTop;
+}
+
+int CAutoHide::HiddenTop() const
+{
+    return m_monitorTop + kPullStripHeight - m_bar->height();
 }
 
 QRect CAutoHide::BarRect() const
@@ -48,7 +66,7 @@ QRect CAutoHide::BarRect() const
 
 QRect CAutoHide::ShownRect() const
 {
-    return QRect(QPoint(m_left, kShownTop), m_bar->size());
+    return QRect(QPoint(m_left, ShownTop()), m_bar->size());
 }
 
 bool CAutoHide::PointerOver() const
@@ -121,9 +139,9 @@ void CAutoHide::Poll()
 void CAutoHide::Pin()
 {
     const QRect window(WindowSystemPosition(m_bar), m_bar->size());
-    if (window.top() < 0) return;
+    if (window.top() < m_monitorTop) return;
     m_left = window.left();
-    MoveTop(m_enabled() ? kPullStripHeight - m_bar->height() : kShownTop);
+    MoveTop(m_enabled() ? HiddenTop() : ShownTop());
 }
 
 // The pin waits for the bar to be moved (OnBarMoved) and then looks once,
@@ -131,13 +149,13 @@ void CAutoHide::Pin()
 void CAutoHide::StartPin()
 {
     m_pinning = true;
-    if (m_bar->y() >= 0) m_pinTimer.start();
+    if (m_bar->y() >= m_monitorTop) m_pinTimer.start();
 }
 
 // Whoever moved the bar down, it goes back within 100 ms.
 void CAutoHide::OnBarMoved(const QPoint& pos)
 {
-    if (m_pinning && pos.y() >= 0 && !m_pinTimer.isActive()) m_pinTimer.start();
+    if (m_pinning && pos.y() >= m_monitorTop && !m_pinTimer.isActive()) m_pinTimer.start();
 }
 
 void CAutoHide::ShowBar(bool show)
@@ -146,12 +164,13 @@ void CAutoHide::ShowBar(bool show)
     m_shown = show;
 
     // No delay between the steps: the slide is one burst of moves.
-    const int hiddenTop = kPullStripHeight - m_bar->height();
+    const int hiddenTop = HiddenTop();
+    const int shownTop = ShownTop();
     if (show) {
-        for (int top = m_bar->y(); top < kShownTop; top += kSlideStep) MoveTop(top);
-        MoveTop(kShownTop);
+        for (int top = m_bar->y(); top < shownTop; top += kSlideStep) MoveTop(top);
+        MoveTop(shownTop);
     } else {
-        for (int top = kShownTop; top > hiddenTop; top -= kSlideStep) MoveTop(top);
+        for (int top = shownTop; top > hiddenTop; top -= kSlideStep) MoveTop(top);
         MoveTop(hiddenTop);
     }
 
@@ -178,7 +197,7 @@ void CAutoHide::OnPointerMoved(const QPoint& screen)
     if (m_enabled()) StartPoll(m_shown ? HidePoll : ShowPoll);
     if (!m_dragging) return;
     m_left = screen.x() - m_dragOrigin.x();
-    MoveTop(kShownTop);
+    MoveTop(ShownTop());
     m_shown = true;
     StopPoll(ShowPoll);
     if (m_enabled()) StartPoll(HidePoll);

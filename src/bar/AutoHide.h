@@ -46,6 +46,13 @@ public:
     int Left() const { return m_left; }
     // At start-up, before the bar is shown: the x and the shown top.
     void PlaceAt(int left);
+    // The top edge of the bar's monitor, in the whole desktop's coordinates:
+    // every place the bar hangs from is measured from it.
+    int MonitorTop() const { return m_monitorTop; }
+    void SetMonitorTop(int top) { m_monitorTop = top; }
+    // Onto another monitor (or the same one moved): at `left`, hanging from
+    // `monitorTop`, shown or retracted as it was.
+    void MoveTo(int left, int monitorTop);
     // The bar at its own x and its current top; at the shown top.
     QRect BarRect() const;
     QRect ShownRect() const;
@@ -95,6 +102,8 @@ private:
     void StopPoll(EPoll poll);
     QTimer& Ticker(EPoll poll) { return poll == ShowPoll ? m_showTicker : m_hideTicker; }
     void MoveTop(int top);
+    int ShownTop() const;
+    int HiddenTop() const;
 
     QWidget* m_bar;
     std::function<bool()> m_enabled;
@@ -104,6 +113,7 @@ private:
     bool m_dragging = false;
     QPoint m_dragOrigin;  // client point of the button-down
     int m_left = 0;
+    int m_monitorTop = 0;
     // The pointer left the bar and has neither come back nor moved over it
     // since. XWayland keeps answering a pointer query with the last point it
     // had over an X window, so after a leave the answer cannot be trusted.

@@ -6,6 +6,7 @@
 // CSummon's; the bar forwards the events to them.
 #include "bar/LumoraDlg.h"
 
+#include "bar/BarScreen.h"
 #include "bar/BarTemplate.h"
 #include "bar/CursorBlink.h"
 #include "bar/SearchRecall.h"
@@ -45,6 +46,7 @@ void CLumoraDlg::OnMouseMove(const QPoint& point)
 void CLumoraDlg::OnMouseMove(const QPoint& point, const QPoint& screen)
 {
     m_query->setFocus();
+    if (m_autoHide.IsDragging()) m_barScreen->OnDragMove(screen);
     m_autoHide.OnPointerMoved(screen);
 
     const bool overEngine = m_layout.engineBox.contains(point);

@@ -3,13 +3,15 @@
 
 #include "bar/LumoraDlg.h"
 
+#include "bar/BarScreen.h"
 #include "engines/Catalog.h"
-#include "platform/Desktop.h"
 #include "platform/X11Window.h"
 #include "store/AtomicFile.h"
 #include "store/CatalogFile.h"
 #include "store/DataFolder.h"
 #include "store/IniFile.h"
+
+#include <limits>
 
 // Saves killed half-way (the process ended between writing the temporary
 // file and renaming it) leave the temporary behind; nothing else would ever
@@ -22,12 +24,14 @@ void CLumoraDlg::RemoveLeftoverTempFiles()
 }
 
 // A settings file that is missing, short or unreadable gives the defaults,
-// which also make the data folder for the first save.
+// which also make the data folder for the first save. The stored x is
+// checked against the bar's monitor, not here: any x the file holds passes.
 void CLumoraDlg::LoadSettingsOrDefaults()
 {
-    const int desktopWidth = GetDesktopRect().width();
-    if (!LoadSettings(GetAppDataPath(kSettingsSuffix), m_settings, desktopWidth, width()))
-        SetDefaultSettings(m_settings, desktopWidth, width());
+    constexpr int kAnyLeft = std::numeric_limits<int>::max();
+    const bool stored = LoadSettings(GetAppDataPath(kSettingsSuffix), m_settings, kAnyLeft, width());
+    if (!stored) SetDefaultSettings(m_settings, kAnyLeft, width());
+    m_settings.barLeft = m_barScreen->Start(QString::fromStdString(m_ini.screen), m_settings.barLeft, stored);
 }
 
 // A damaged catalogue may leave part of its records in the list; the built-in
@@ -42,6 +46,7 @@ void CLumoraDlg::LoadCatalogOrBuiltIn()
 void CLumoraDlg::SaveAndClose()
 {
     m_settings.barLeft = WindowSystemPosition(this).x();
+    m_ini.screen = m_barScreen->Remembered().toStdString();
     SaveSettings(GetAppDataPath(kSettingsSuffix), m_settings);
     SaveCatalog(GetAppDataPath(kCatalogSuffix), m_engines);
     SaveIniSettings(GetAppDataPath(kIniSuffix), m_iniFile, m_ini);

@@ -5,6 +5,7 @@
 
 #include "bar/BarLook.h"
 #include "bar/BarPainter.h"
+#include "bar/BarScreen.h"
 #include "bar/BarTemplate.h"
 #include "bar/DialogPlacer.h"
 #include "bar/SearchRecall.h"
@@ -69,7 +70,9 @@ CLumoraDlg::CLumoraDlg()
     // Dialogs open below the bar's shown place, never under it.
     new CDialogPlacer([this] { return m_autoHide.ShownRect(); }, this);
 
+    m_barScreen = new CBarScreen(this, m_autoHide);
     OnInitDialog();
+    m_barScreen->Watch();
 }
 
 // The recall goes before the members its signals reach; the children would
@@ -88,9 +91,10 @@ void CLumoraDlg::OnInitDialog()
 
     LayOutBar();
     RemoveLeftoverTempFiles();
+    // The remembered monitor (lumora.ini) decides what the stored x means.
+    LoadIniOrDefaults();
     LoadSettingsOrDefaults();
     LoadCatalogOrBuiltIn();
-    LoadIniOrDefaults();
     PrepareSearchRecall();
 
     // Moving before the dialog is shown also keeps QDialog from centring it.

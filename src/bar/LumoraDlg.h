@@ -21,6 +21,7 @@
 #include <cstdint>
 #include <string>
 
+class CBarScreen;
 class CCommandMenu;
 class CCursorBlinkPause;
 class CEngineMenu;
@@ -64,6 +65,8 @@ public:
     // Where the bar hangs: auto hide, the pin, a drag.
     CAutoHide& AutoHide() { return m_autoHide; }
     const CAutoHide& AutoHide() const { return m_autoHide; }
+    // Which monitor it hangs from.
+    CBarScreen* BarScreen() const { return m_barScreen; }
 
     // ---- What the bar shows and holds ---------------------------------------
     const SSettings& Settings() const { return m_settings; }
@@ -204,6 +207,7 @@ private:
     // Declared after m_settings, which auto hide reads.
     CAutoHide m_autoHide;
     CSummon m_summon;
+    CBarScreen* m_barScreen = nullptr;  // child of the bar
     bool m_everShown = false;
     bool m_everPainted = false;
     bool m_startupFinished = false;

@@ -13,6 +13,7 @@ namespace {
 
 constexpr std::string_view kGeneral = "General";
 constexpr std::string_view kHotkeyKey = "hotkey";
+constexpr std::string_view kScreenKey = "screen";
 constexpr std::string_view kHistoryKey = "history";
 constexpr std::string_view kBlanks = " \t\r";
 
@@ -130,6 +131,7 @@ bool LoadIniSettings(const std::string& path, CIniFile& file, SIniSettings& sett
     if (const std::optional<std::string> hotkey = file.Value(kGeneral, kHotkeyKey)) settings.hotkey = *hotkey;
     // Only an explicit "off" turns remembering off.
     settings.history = file.Value(kGeneral, kHistoryKey) != "off";
+    if (const std::optional<std::string> screen = file.Value(kGeneral, kScreenKey)) settings.screen = *screen;
     return true;
 }
 
@@ -139,6 +141,8 @@ bool SaveIniSettings(const std::string& path, CIniFile file, const SIniSettings&
     // Files of users who never turned it off do not grow the key.
     if (!settings.history || file.Value(kGeneral, kHistoryKey))
         file.Set(kGeneral, kHistoryKey, settings.history ? "on" : "off");
+    // Nor do the files of users who never dragged the bar to another monitor.
+    if (!settings.screen.empty() || file.Value(kGeneral, kScreenKey)) file.Set(kGeneral, kScreenKey, settings.screen);
     const std::string text = file.Text();
     return WriteFileAtomically(path, reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
 }

@@ -50,6 +50,9 @@ struct SIniSettings {
     static constexpr const char* kDefaultHotkey = "Ctrl+Alt+Space";
     std::string hotkey = kDefaultHotkey;
     bool history = true;
+    // The monitor the bar was last dragged onto, as the window system names
+    // it; empty: the primary.
+    std::string screen;
     bool operator==(const SIniSettings&) const = default;
 };
 
