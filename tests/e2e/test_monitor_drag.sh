@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Lumora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A drag from the laptop onto the taller external monitor: the bar hangs from
 # the external's top, and after Close and a new start it is back there.
 # Usage: test_monitor_drag.sh <path to lumora>

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Lumora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Two monitors under Xorg: the bar hangs from the top of the monitor it is
 # on, is centred on the primary, can be summoned and searched there, and
 # moves to the primary when its monitor goes away, back when it returns.

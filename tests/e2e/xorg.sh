@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Lumora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Several monitors: Xorg with the dummy video driver in place of Xvfb (Xvfb
 # cannot make RandR monitors), openbox, and monitors made with
 # `xrandr --setmonitor`. Source after lib.sh; call e2e_start_xorg instead of
