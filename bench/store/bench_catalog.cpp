@@ -5,6 +5,8 @@
 // that saving and loading stay well below what a user would notice.
 #include "store/CatalogFile.h"
 
+#include "BenchTiming.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -40,33 +42,12 @@ CEngineList BuildList()
     return list;
 }
 
-struct SResult {
-    const char* what;
-    std::vector<double> ms;
-};
-
-SResult Time(const char* what, const std::function<void()>& step)
-{
-    SResult r{what, {}};
-    for (int i = 0; i < kRounds; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        step();
-        const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
-        r.ms.push_back(took.count());
-    }
-    std::sort(r.ms.begin(), r.ms.end());
-    return r;
-}
-
 }  // namespace
 
 int main()
 {
-    std::string folder = (std::filesystem::temp_directory_path() / "lumora-bench-XXXXXX").string();
-    if (!mkdtemp(folder.data())) {
-        std::perror("mkdtemp");
-        return 1;
-    }
+    const std::string folder = MakeScratchFolder();
+    if (folder.empty()) return 1;
     const std::string path = folder + "/catalog.lmr";
     const CEngineList list = BuildList();
     const std::size_t bytes = WriteCatalog(list).size();
@@ -75,10 +56,14 @@ int main()
     CEngineList loaded;
     std::vector<std::uint8_t> image;
     const SResult results[] = {
-        Time("write image", [&] { image = WriteCatalog(list); }),
-        Time("read image", [&] { ok &= ReadCatalog(image.data(), image.size(), loaded); }),
-        Time("SaveCatalog", [&] { ok &= SaveCatalog(path, list); }),
-        Time("LoadCatalog", [&] { ok &= LoadCatalog(path, loaded); }),
+        Time(
+            "write image", [&] { image = WriteCatalog(list); }, kRounds),
+        Time(
+            "read image", [&] { ok &= ReadCatalog(image.data(), image.size(), loaded); }, kRounds),
+        Time(
+            "SaveCatalog", [&] { ok &= SaveCatalog(path, list); }, kRounds),
+        Time(
+            "LoadCatalog", [&] { ok &= LoadCatalog(path, loaded); }, kRounds),
     };
     ok &= loaded == list;
     std::filesystem::remove_all(folder);
@@ -87,7 +72,7 @@ int main()
     std::printf("%-14s %10s %10s %10s\n", "step", "median ms", "min ms", "max ms");
     bool fast = true;
     for (const SResult& r : results) {
-        const double median = r.ms[r.ms.size() / 2];
+        const double median = r.Median();
         std::printf("%-14s %10.2f %10.2f %10.2f%s\n", r.what, median, r.ms.front(), r.ms.back(),
                     median > kTargetMs ? "  (over target)" : "");
         fast &= median <= kTargetMs;

@@ -6,6 +6,8 @@
 // the completion of one keystroke against a thousand entries.
 #include "store/SearchHistory.h"
 
+#include "BenchTiming.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -43,33 +45,12 @@ CSearchHistory FullHistory()
     return history;
 }
 
-struct SResult {
-    const char* what;
-    std::vector<double> ms;
-};
-
-SResult Time(const char* what, const std::function<void()>& step, int rounds = kRounds)
-{
-    SResult r{what, {}};
-    for (int i = 0; i < rounds; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        step();
-        const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
-        r.ms.push_back(took.count());
-    }
-    std::sort(r.ms.begin(), r.ms.end());
-    return r;
-}
-
 }  // namespace
 
 int main()
 {
-    std::string folder = (std::filesystem::temp_directory_path() / "lumora-bench-XXXXXX").string();
-    if (!mkdtemp(folder.data())) {
-        std::perror("mkdtemp");
-        return 1;
-    }
+    const std::string folder = MakeScratchFolder();
+    if (folder.empty()) return 1;
     const std::string path = folder + "/Lumora/history";
     const std::string hugePath = folder + "/huge";
     const CSearchHistory full = FullHistory();
@@ -86,9 +67,12 @@ int main()
     // What a user types, one keystroke at a time.
     const char* const typed[] = {"w", "w ", "w d", "p", "py", "pyt", "Ä", "äR", "м", "мо", "z", "cheap f"};
     const SResult loads[] = {
-        Time("load full history", [&] { ok &= CHistoryFile(path).Load(loaded); }),
-        Time("load 100 MB file", [&] { ok &= CHistoryFile(hugePath).Load(loaded); }),
-        Time("record a search", [&] { ok &= working.Add("a new search") && file.Save(working); }),
+        Time(
+            "load full history", [&] { ok &= CHistoryFile(path).Load(loaded); }, kRounds),
+        Time(
+            "load 100 MB file", [&] { ok &= CHistoryFile(hugePath).Load(loaded); }, kRounds),
+        Time(
+            "record a search", [&] { ok &= working.Add("a new search") && file.Save(working); }, kRounds),
     };
     std::vector<double> keystrokes;
     for (int round = 0; round < kRounds * 10; ++round) {
@@ -107,7 +91,7 @@ int main()
     std::printf("%-22s %10s %10s %10s\n", "step", "median ms", "min ms", "max ms");
     bool fast = true;
     for (const SResult& r : loads) {
-        const double median = r.ms[r.ms.size() / 2];
+        const double median = r.Median();
         std::printf("%-22s %10.3f %10.3f %10.3f%s\n", r.what, median, r.ms.front(), r.ms.back(),
                     median > kLoadTargetMs ? "  (over target)" : "");
         fast &= median <= kLoadTargetMs;
