@@ -14,7 +14,7 @@ bar_setup "$@"
 data=$E2E_TMP/config/Lumora
 
 catalog_window() {
-    x xdotool search --onlyvisible --pid "$LUMORA_PID" --name '^Catalog$' 2>/dev/null | head -n 1
+    x xdotool search --onlyvisible --pid "$LUMORA_PID" --name '^Catalog$' 2>/dev/null | grep -vx "$LUMORA_WIN" | head -n 1
 }
 
 # "Edit..." is the engine menu's last entry: it opens the catalogue, with the

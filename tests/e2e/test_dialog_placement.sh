@@ -13,7 +13,7 @@ bar_setup "$@"
 open_popup "$ENGINE_X" "$ENGINE_Y"
 x xdotool key Up Return
 catalog_window() {
-    x xdotool search --onlyvisible --pid "$LUMORA_PID" --name '^Catalog$' 2>/dev/null | head -n 1
+    x xdotool search --onlyvisible --pid "$LUMORA_PID" --name '^Catalog$' 2>/dev/null | grep -vx "$LUMORA_WIN" | head -n 1
 }
 wait_for 5 eval '[[ -n $(catalog_window) ]]'
 win=$(catalog_window)
