@@ -151,13 +151,15 @@ void CLumoraDlg::Summon(std::uint32_t userTime)
     m_query->selectAll();
 }
 
-void CLumoraDlg::RunSearch(std::string query)
+void CLumoraDlg::RunSearch(std::string query, ESearchWindow window)
 {
     const std::string typed = query;
     const std::string address = BuildSearchAddress(std::move(query), m_current, m_engines);
     // An empty address (no current engine) would only make the opener print
     // its usage.
     if (address.empty()) return;
+    // Private windows are not opened yet; a normal one is not what was asked.
+    if (window == ESearchWindow::Private) return;
     OpenAddress(address);
     RecordSearch(typed);
 }

@@ -30,6 +30,13 @@ class COptionsMenu;
 class CSearchRecall;
 class QLineEdit;
 
+// Where a search's address opens: the default browser as the desktop opens
+// any address, or a new private window of that browser.
+enum class ESearchWindow {
+    Normal,
+    Private,
+};
+
 // The bar: a small borderless window hanging from the top edge of the screen
 // with the current engine's name, the options box and the query field.
 //
@@ -50,8 +57,9 @@ public:
     void OnCommand(int id);
 
     // Opens the address the query makes with the current engine, or with the
-    // engine whose abbreviation starts the query.
-    void RunSearch(std::string query);
+    // engine whose abbreviation starts the query. A private search is never
+    // remembered.
+    void RunSearch(std::string query, ESearchWindow window = ESearchWindow::Normal);
 
     // The keyboard asks for the bar (the hotkey, another start): down at
     // once, raised, focused with the query selected. It stays down while
