@@ -3,6 +3,10 @@
 
 #include "FuzzEntryPoints.h"
 
+#include "desktop/DesktopEntry.h"
+#include "desktop/ExecLine.h"
+#include "desktop/KeyFile.h"
+#include "desktop/PrivateWindow.h"
 #include "engines/QueryCharset.h"
 #include "import/Firefox.h"
 #include "import/FirefoxConfig.h"
@@ -200,4 +204,41 @@ void FuzzOpenSearch(const std::uint8_t* data, std::size_t size)
     const SImportResult r = ReadOpenSearch(std::vector<std::uint8_t>(data, data + size));
     CheckImport(r);
     Require(r.engines.size() <= 1, "one description, at most one engine");
+}
+
+namespace {
+
+// Nothing a file holds can pass for it by chance.
+const std::string kFuzzAddress = "https://fuzz.example/\x01\"q\" $(x); `y`\x02";
+
+// The address is in exactly one argument, never the program's.
+void CheckLaunch(const std::vector<std::string>& argv)
+{
+    Require(!argv.empty() && !argv.front().empty(), "a command has a program");
+    Require(argv.front().find(kFuzzAddress) == std::string::npos, "the address is never the program");
+    int holding = 0;
+    for (const std::string& arg : argv)
+        if (arg.find(kFuzzAddress) != std::string::npos) ++holding;
+    Require(holding == 1, "the address is in one argument");
+}
+
+}  // namespace
+
+void FuzzDesktopEntry(const std::uint8_t* data, std::size_t size)
+{
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    // As a mimeapps.list: every list splits without trouble.
+    const CKeyFile file(text);
+    for (const char* group : {"Default Applications", "Added Associations", "MIME Cache"})
+        for (const std::string& key : file.Keys(group)) (void)file.List(group, key);
+
+    SDesktopEntry entry;
+    if (!ParseDesktopEntry(text, "/fuzz/entry.desktop", entry)) return;
+    const SExecFields fields{kFuzzAddress, entry.icon, entry.name, entry.location};
+    if (const auto argv = ExpandExec(entry.exec, fields)) CheckLaunch(*argv);
+    for (const auto& [id, exec] : entry.actionExec)
+        if (const auto argv = ExpandExec(exec, fields)) CheckLaunch(*argv);
+    const SPrivateLaunch launch = PrivateWindowCommand(entry, kFuzzAddress);
+    Require((launch.outcome == EPrivateWindow::Ready) == !launch.argv.empty(), "only a ready launch has a command");
+    if (launch.outcome == EPrivateWindow::Ready) CheckLaunch(launch.argv);
 }

@@ -18,3 +18,6 @@ void FuzzMozLz4(const std::uint8_t* data, std::size_t size);
 void FuzzOpenSearch(const std::uint8_t* data, std::size_t size);
 // Firefox's omni.ja: the search configuration out of the zip, then parsed.
 void FuzzJar(const std::uint8_t* data, std::size_t size);
+// A desktop entry or a mimeapps.list: the entry's Exec lines and its
+// private-window command, with an address that must stay one argument.
+void FuzzDesktopEntry(const std::uint8_t* data, std::size_t size);
