@@ -23,6 +23,7 @@ comment_style() {
     resources/icons/* | docs/screenshots/* | fuzz/corpus/* | tests/store/fixtures/* | *.ts | *.png) ;;
     # Files other programs wrote, kept as they wrote them (.reuse/dep5).
     tests/import/fixtures/chromium/* | tests/import/fixtures/firefox/* | tests/import/fixtures/kde/*) ;;
+    tests/desktop/fixtures/*) ;;
     *.cpp | *.h | *.cc | *.hpp) echo '// |' ;;
     *.sh | *.py | *.cmake | *.txt | *.supp | *.toml | *.desktop | *.yml | *.yaml | *.in) echo '# |' ;;
     */CMakeLists.txt | CMakeLists.txt | Makefile | .gitignore | .clang-format | .ci/*) echo '# |' ;;

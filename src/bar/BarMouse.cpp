@@ -63,7 +63,7 @@ void CLumoraDlg::OnLButtonDown(const QPoint& point)
     m_autoHide.OnButtonDown(point);
 }
 
-void CLumoraDlg::OnLButtonUp(const QPoint& point)
+void CLumoraDlg::OnLButtonUp(const QPoint& point, Qt::KeyboardModifiers modifiers)
 {
     m_autoHide.OnButtonUp();
 
@@ -75,8 +75,9 @@ void CLumoraDlg::OnLButtonUp(const QPoint& point)
     } else if (m_layout.optionsBox.contains(point)) {
         OpenPopup(OptionsMenu(), m_layout.optionsBox);
     } else if (m_layout.searchBox.contains(point)) {
-        // Also with no search button drawn.
-        RunSearch(m_query->text().toStdString());
+        // Also with no search button drawn. Shift asks for a private window.
+        RunSearch(m_query->text().toStdString(),
+                  modifiers & Qt::ShiftModifier ? ESearchWindow::Private : ESearchWindow::Normal);
     } else if (m_layout.pullStrip.contains(point)) {
         // The hide poll starts even with auto hide off; its ticks then do nothing.
         m_autoHide.ShowBar(true);
@@ -122,7 +123,7 @@ void CLumoraDlg::mousePressEvent(QMouseEvent* event)
 
 void CLumoraDlg::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton) OnLButtonUp(event->position().toPoint());
+    if (event->button() == Qt::LeftButton) OnLButtonUp(event->position().toPoint(), event->modifiers());
     if (rect().contains(event->position().toPoint())) m_autoHide.GuardPointer();
     QDialog::mouseReleaseEvent(event);
 }

@@ -4,6 +4,7 @@
 #include "bar/LumoraDlg.h"
 
 #include "bar/BarLook.h"
+#include "bar/BarNotice.h"
 #include "bar/BarPainter.h"
 #include "bar/BarScreen.h"
 #include "bar/BarTemplate.h"
@@ -44,7 +45,10 @@ CLumoraDlg::CLumoraDlg()
     : m_hIcon(AppIconImage32()),
       m_autoHide(
           this, [this] { return m_settings.autoHide != 0; },
-          [this] { return m_summon.IsActive() || (m_recall && m_recall->HoldsBarDown()); }),
+          [this] {
+              return m_summon.IsActive() || (m_recall && m_recall->HoldsBarDown()) ||
+                     (m_notice && m_notice->isVisible());
+          }),
       m_summon(this, m_autoHide)
 {
     setWindowIcon(m_hIcon);
@@ -158,8 +162,10 @@ void CLumoraDlg::RunSearch(std::string query, ESearchWindow window)
     // An empty address (no current engine) would only make the opener print
     // its usage.
     if (address.empty()) return;
-    // Private windows are not opened yet; a normal one is not what was asked.
-    if (window == ESearchWindow::Private) return;
+    if (window == ESearchWindow::Private) {
+        OpenPrivateWindow(address);
+        return;
+    }
     OpenAddress(address);
     RecordSearch(typed);
 }
@@ -172,7 +178,8 @@ bool CLumoraDlg::eventFilter(QObject* watched, QEvent* event)
         const auto* key = static_cast<QKeyEvent*>(event);
         if (m_recall->OnFieldKey(*key)) return true;
         if (IsEnterKey(key->key())) {
-            RunSearch(m_query->text().toStdString());
+            const bool shift = key->modifiers() & Qt::ShiftModifier;
+            RunSearch(m_query->text().toStdString(), shift ? ESearchWindow::Private : ESearchWindow::Normal);
             // The address is on its way: a summoned bar has done its job.
             m_summon.End(false);
         }

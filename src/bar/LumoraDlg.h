@@ -21,6 +21,7 @@
 #include <cstdint>
 #include <string>
 
+class CBarNotice;
 class CBarScreen;
 class CCommandMenu;
 class CCursorBlinkPause;
@@ -100,6 +101,8 @@ public:
 
     // Earlier searches: Up/Down recall and the completion list (BarRecall.cpp).
     CSearchRecall* Recall() const { return m_recall; }
+    // The message under the field; null until the first one.
+    CBarNotice* Notice() const { return m_notice; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -166,6 +169,10 @@ private:
     void ToggleRememberSearches();
     void ClearHistory();
 
+    // A new private window of the default browser, or a notice why not
+    // (BarPrivateSearch.cpp).
+    void OpenPrivateWindow(const std::string& address);
+
     // Mouse and auto hide (BarMouse.cpp).
     void ToggleAutoHide();
     // Starts the timers that run for the bar's whole life.
@@ -175,7 +182,7 @@ private:
     void OnMouseMove(const QPoint& point);
     void OnMouseMove(const QPoint& point, const QPoint& screen);
     void OnLButtonDown(const QPoint& point);
-    void OnLButtonUp(const QPoint& point);
+    void OnLButtonUp(const QPoint& point, Qt::KeyboardModifiers modifiers = {});
     void OnLButtonDblClk();
     // F1: the local help file.
     void OnHelp();
@@ -227,4 +234,5 @@ private:
     bool m_popupSincePress = false;
 
     CSearchRecall* m_recall = nullptr;  // earlier searches; child of the bar
+    CBarNotice* m_notice = nullptr;     // child of the bar
 };

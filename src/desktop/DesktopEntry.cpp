@@ -42,6 +42,5 @@ bool ReadDesktopEntry(const std::string& path, SDesktopEntry& entry)
 {
     std::vector<std::uint8_t> bytes;
     if (ReadFile(path, bytes, kMaxEntryBytes) != EReadFile::Read) return false;
-    return ParseDesktopEntry(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), path,
-                             entry);
+    return ParseDesktopEntry(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), path, entry);
 }

@@ -69,8 +69,7 @@ constexpr std::array kKnownPrograms{
 };
 
 // The actions browsers' own entries give a private window.
-constexpr std::array kPrivateActions{std::string_view{"new-private-window"},
-                                     std::string_view{"new-incognito-window"}};
+constexpr std::array kPrivateActions{std::string_view{"new-private-window"}, std::string_view{"new-incognito-window"}};
 
 std::string_view BaseName(std::string_view path)
 {
@@ -90,8 +89,7 @@ std::string_view FlagOf(std::string_view program)
 // env's options that take the next argument as their value.
 bool EnvOptionTakesValue(std::string_view arg)
 {
-    return arg == "-u" || arg == "--unset" || arg == "-C" || arg == "--chdir" || arg == "-S" ||
-           arg == "--split-string";
+    return arg == "-u" || arg == "--unset" || arg == "-C" || arg == "--chdir" || arg == "-S" || arg == "--split-string";
 }
 
 std::string NameOf(const SDesktopEntry& entry)

@@ -52,8 +52,8 @@ protected:
     // An installed browser entry in a data folder's applications.
     static void Entry(const std::string& dataFolder, const std::string& relative, const std::string& extra = "")
     {
-        Write(dataFolder + "/applications/" + relative, "[Desktop Entry]\nType=Application\nName=" + relative +
-                                                            "\nExec=" + relative + " %u\n" + extra);
+        Write(dataFolder + "/applications/" + relative,
+              "[Desktop Entry]\nType=Application\nName=" + relative + "\nExec=" + relative + " %u\n" + extra);
     }
 
     static std::string Defaults(const std::string& https, const std::string& http = "")
@@ -135,10 +135,10 @@ TEST_F(XdgHome, HttpsBeforeHttpAndDefaultsBeforeAddedAssociations)
     EXPECT_EQ(Browser(), system + "/applications/b.desktop");
 
     // Without any default: the added associations, less the removed ones.
-    Write(m_dirs.configHome + "/mimeapps.list",
-          "[Added Associations]\nx-scheme-handler/https=c.desktop;\n"
-          "[Removed Associations]\nx-scheme-handler/https=b.desktop;\n");
-    Write(m_dirs.configDirs[0] + "/mimeapps.list", "[Added Associations]\nx-scheme-handler/https=b.desktop;a.desktop;\n");
+    Write(m_dirs.configHome + "/mimeapps.list", "[Added Associations]\nx-scheme-handler/https=c.desktop;\n"
+                                                "[Removed Associations]\nx-scheme-handler/https=b.desktop;\n");
+    Write(m_dirs.configDirs[0] + "/mimeapps.list",
+          "[Added Associations]\nx-scheme-handler/https=b.desktop;a.desktop;\n");
     Write(system + "/applications/mimeapps.list", Defaults("missing.desktop"));
     EXPECT_EQ(Browser(), system + "/applications/c.desktop");
     Write(m_dirs.configHome + "/mimeapps.list", "[Removed Associations]\nx-scheme-handler/https=b.desktop;\n");
@@ -150,9 +150,8 @@ TEST_F(XdgHome, DebianWithoutAnyListFallsBackToTheMimeCache)
     const std::string& system = m_dirs.dataDirs[1];
     Entry(system, "chromium.desktop");
     Entry(system, "firefox-esr.desktop");
-    Write(system + "/applications/mimeinfo.cache",
-          "[MIME Cache]\ntext/html=chromium.desktop;firefox-esr.desktop;\n"
-          "x-scheme-handler/https=firefox-esr.desktop;chromium.desktop;\n");
+    Write(system + "/applications/mimeinfo.cache", "[MIME Cache]\ntext/html=chromium.desktop;firefox-esr.desktop;\n"
+                                                   "x-scheme-handler/https=firefox-esr.desktop;chromium.desktop;\n");
     EXPECT_EQ(Browser(), system + "/applications/firefox-esr.desktop");
     // A removed association is not taken from the cache either.
     Write(m_dirs.configHome + "/mimeapps.list", "[Removed Associations]\nx-scheme-handler/https=firefox-esr.desktop\n");

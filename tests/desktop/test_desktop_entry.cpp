@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Lumora developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "desktop/DesktopFixtures.h"
 #include "desktop/DesktopEntry.h"
+#include "desktop/DesktopFixtures.h"
 #include "desktop/ExecLine.h"
 #include "desktop/KeyFile.h"
 

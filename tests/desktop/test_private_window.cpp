@@ -62,7 +62,8 @@ TEST(PrivateWindow, KnownBrowsersByTheProgramTheyRun)
     };
     for (const SCase& c : {
              SCase{"librewolf %u", {"librewolf", "--private-window", kAddress}},
-             SCase{"/opt/firefox-nightly/firefox-nightly %u", {"/opt/firefox-nightly/firefox-nightly", "--private-window", kAddress}},
+             SCase{"/opt/firefox-nightly/firefox-nightly %u",
+                   {"/opt/firefox-nightly/firefox-nightly", "--private-window", kAddress}},
              SCase{"/usr/bin/google-chrome-stable %U", {"/usr/bin/google-chrome-stable", "--incognito", kAddress}},
              SCase{"/usr/bin/brave-browser-stable %U", {"/usr/bin/brave-browser-stable", "--incognito", kAddress}},
              SCase{"/usr/bin/vivaldi-stable %U", {"/usr/bin/vivaldi-stable", "--incognito", kAddress}},
