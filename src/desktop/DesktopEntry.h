@@ -23,8 +23,17 @@ struct SDesktopEntry {
 };
 
 // False when the text has no [Desktop Entry] group or that group names no
-// program (no Exec): such a file cannot run anything.
-bool ParseDesktopEntry(std::string_view text, const std::string& location, SDesktopEntry& entry);
+// program (no Exec): such a file cannot run anything. `locale` (as in
+// $LANG, "de_AT.UTF-8") picks the Name translated for it.
+bool ParseDesktopEntry(std::string_view text, const std::string& location, SDesktopEntry& entry,
+                       std::string_view locale = {});
 
 // The entry in the file at `path`; false when it cannot be read or parsed.
-bool ReadDesktopEntry(const std::string& path, SDesktopEntry& entry);
+bool ReadDesktopEntry(const std::string& path, SDesktopEntry& entry, std::string_view locale = {});
+
+// The keys a translated value is looked up under, best first:
+// "de_AT.UTF-8@euro" gives de_AT@euro, de_AT, de@euro, de. None for C/POSIX.
+std::vector<std::string> LocaleKeys(std::string_view locale);
+
+// The locale of messages: $LC_ALL, else $LC_MESSAGES, else $LANG.
+std::string MessagesLocale();

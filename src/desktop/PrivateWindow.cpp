@@ -173,6 +173,6 @@ SPrivateLaunch PrivateWindowLaunch(const SXdgDirs& dirs, const std::string& addr
 {
     const std::optional<std::string> path = FindDefaultBrowser(dirs);
     SDesktopEntry entry;
-    if (!path || !ReadDesktopEntry(*path, entry)) return {};
+    if (!path || !ReadDesktopEntry(*path, entry, MessagesLocale())) return {};
     return PrivateWindowCommand(entry, address);
 }

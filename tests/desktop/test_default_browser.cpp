@@ -189,10 +189,11 @@ TEST_F(XdgHome, PrivateLaunchOfTheDefaultBrowser)
     fs::create_directories(m_dirs.dataDirs[1] + "/applications");
     fs::copy_file(fixtures + "/debian12/chromium.desktop", m_dirs.dataDirs[1] + "/applications/chromium.desktop");
     Write(m_dirs.configHome + "/mimeapps.list", Defaults("chromium.desktop"));
+    const ScopedEnv german("LC_ALL", "de_DE.UTF-8");
     const SPrivateLaunch launch = PrivateWindowLaunch(m_dirs, "https://a");
     EXPECT_EQ(launch.outcome, EPrivateWindow::Ready);
     EXPECT_EQ(launch.argv, (std::vector<std::string>{"/usr/bin/chromium", "--incognito", "https://a"}));
-    EXPECT_EQ(launch.browserName, "Chromium Web Browser");
+    EXPECT_EQ(launch.browserName, "Chromium-Webbrowser");
 }
 
 TEST(XdgDirs, EnvironmentAndItsDefaults)

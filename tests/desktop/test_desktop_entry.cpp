@@ -43,6 +43,23 @@ TEST(DesktopEntry, ReadsDebianEntriesAsShipped)
     EXPECT_EQ(chrome.actionExec.at("new-private-window"), "/usr/bin/google-chrome-stable --incognito");
 }
 
+TEST(DesktopEntry, NameInTheUsersLanguage)
+{
+    SDesktopEntry chromium;
+    const std::string path = std::string(LUMORA_DESKTOP_FIXTURES) + "/debian12/chromium.desktop";
+    ASSERT_TRUE(ReadDesktopEntry(path, chromium, "de_AT.UTF-8"));
+    EXPECT_EQ(chromium.name, "Chromium-Webbrowser");
+    ASSERT_TRUE(ReadDesktopEntry(path, chromium, "pt_BR.UTF-8"));
+    EXPECT_EQ(chromium.name, "Chromium Navegador da Internet");
+    ASSERT_TRUE(ReadDesktopEntry(path, chromium, "C.UTF-8"));
+    EXPECT_EQ(chromium.name, "Chromium Web Browser");
+
+    EXPECT_EQ(LocaleKeys("sr_RS.UTF-8@latin"), (Args{"sr_RS@latin", "sr_RS", "sr@latin", "sr"}));
+    EXPECT_EQ(LocaleKeys("de"), Args{"de"});
+    EXPECT_EQ(LocaleKeys("POSIX"), Args{});
+    EXPECT_EQ(LocaleKeys(""), Args{});
+}
+
 TEST(DesktopEntry, UndoesValueEscapesAndKeepsOnlyListedDefinedActions)
 {
     SDesktopEntry entry;
