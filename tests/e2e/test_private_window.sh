@@ -5,7 +5,8 @@
 # mimeapps.list names (a fake one that records its arguments) with its
 # private window and the search's address. One browser has its own private
 # action, one is known by its program's name, one is not known: that one
-# gets a notice under the field and nothing starts. Nothing goes to
+# gets a notice under the field and nothing starts. Shift and a click on the
+# search button are Shift+Enter's twin. Nothing goes to
 # xdg-open and nothing is remembered.
 # Usage: test_private_window.sh <path to lumora>
 # shellcheck source=bar.sh
@@ -118,13 +119,19 @@ default_browser firefox-esr.desktop
 private_search 'w Dublin Bay'
 expect_launch 2 "firefox-esr [--private-window] [$address]"
 
+# --- Shift and a click on the search button do the same ---------------------------
+# The search button shares the options box's column.
+pointer_to "$OPTIONS_X" "$FIELD_Y"
+x xdotool keydown shift click 1 keyup shift
+expect_launch 3 "firefox-esr [--private-window] [$address]"
+
 # --- quotes, $(...) and ; in the query stay inside the one address ---------------
 # shellcheck disable=SC2016 # the $(...) is meant literally
 private_search 'cats "$(touch pwned)"; ls'
-wait_for 5 launch_has_lines 3
-line=$(sed -n 3p "$launches")
+wait_for 5 launch_has_lines 4
+line=$(sed -n 4p "$launches")
 [[ $line == 'firefox-esr [--private-window] [https://www.google.com/search?q='*']' ]] ||
-    fail "start 3 was '$line'"
+    fail "start 4 was '$line'"
 [[ ! -e $E2E_TMP/home/pwned && ! -e pwned ]] || fail "a query ran a command"
 
 # --- an unknown browser: a notice, and nothing starts --------------------------------
@@ -137,7 +144,7 @@ read -r bx by _ bh <<<"$(window_geometry "$LUMORA_WIN")"
 ((ny > by && ny <= by + bh && nx >= bx)) || fail "notice at $nx,$ny is not under the bar at $bx,$by"
 # It goes by itself within a few seconds.
 wait_for 8 eval '! notice_shown'
-(($(launch_count) == 3)) || fail "the unknown browser was started: $(tail -n 1 "$launches")"
+(($(launch_count) == 4)) || fail "the unknown browser was started: $(tail -n 1 "$launches")"
 
 # --- nothing went to xdg-open, nothing was remembered -------------------------------
 (($(record_count) == 0)) || fail "a private search went to xdg-open: $(record_line 1)"
