@@ -4,6 +4,7 @@
 // The bar's command routing, its menus and the dialogs its commands open.
 #include "bar/LumoraDlg.h"
 
+#include "bar/EngineHint.h"
 #include "dialogs/AboutDlg.h"
 #include "dialogs/CatalogDlg.h"
 #include "dialogs/ProductLinks.h"
@@ -157,6 +158,7 @@ void CLumoraDlg::RunCatalogDialog()
         m_current = EngineAtMenuPosition(m_engines, position);
     }
     if (m_engineMenu) BuildEngineMenu();
+    m_engineHint->Refresh();
 }
 
 void CLumoraDlg::RunAboutBox()

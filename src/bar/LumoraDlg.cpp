@@ -9,6 +9,7 @@
 #include "bar/BarScreen.h"
 #include "bar/BarTemplate.h"
 #include "bar/DialogPlacer.h"
+#include "bar/EngineHint.h"
 #include "bar/SearchRecall.h"
 #include "engines/Catalog.h"
 #include "engines/Dispatch.h"
@@ -21,6 +22,7 @@
 #include "platform/X11Window.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -63,6 +65,13 @@ CLumoraDlg::CLumoraDlg()
     // Keys reach the bar only through the query field.
     setFocusProxy(m_query);
     m_query->installEventFilter(this);
+    m_engineHint = new CEngineHint(
+        m_query,
+        [this](const QString& text) {
+            const SSearch engine = EngineForQuery(m_engines, text.toStdString());
+            return IsNull(engine) ? QString() : QString::fromStdString(engine.name);
+        },
+        [this] { return DimmedOnField(m_colors.text); });
 
     setFixedSize(DialogUnitsToPixelsX(kBarWidthDu), DialogUnitsToPixelsY(kBarHeightDu));
     // Every paint covers the whole window.
@@ -176,6 +185,7 @@ bool CLumoraDlg::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_query && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
+        if (OnBarKey(*key)) return true;
         if (m_recall->OnFieldKey(*key)) return true;
         if (IsEnterKey(key->key())) {
             const bool shift = key->modifiers() & Qt::ShiftModifier;
@@ -183,6 +193,11 @@ bool CLumoraDlg::eventFilter(QObject* watched, QEvent* event)
             // The address is on its way: a summoned bar has done its job.
             m_summon.End(false);
         }
+    } else if (watched == m_query && event->type() == QEvent::ContextMenu &&
+               static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard) {
+        // The Menu key opens the options menu; X sends it again as a context
+        // menu request, which must not open the field's own menu after it.
+        return true;
     } else if (watched == m_query && event->type() == QEvent::MouseButtonPress) {
         TakeKeyboard(static_cast<std::uint32_t>(static_cast<QMouseEvent*>(event)->timestamp()));
     }

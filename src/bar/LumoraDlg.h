@@ -25,6 +25,7 @@ class CBarNotice;
 class CBarScreen;
 class CCommandMenu;
 class CCursorBlinkPause;
+class CEngineHint;
 class CEngineMenu;
 class CGlobalHotkey;
 class COptionsMenu;
@@ -89,6 +90,8 @@ public:
     const SColorScheme& Colors() const { return m_colors; }
     const QFont& QueryFont() const { return m_queryFont; }
     QLineEdit* QueryField() const { return m_query; }
+    // The name of the engine the query's first word picks, in the field.
+    CEngineHint* EngineHint() const { return m_engineHint; }
     // Whether the first frame is on screen and the start-up work it did not
     // need (the hotkey grab, the icon at all sizes) has followed.
     bool IsStartupFinished() const { return m_startupFinished; }
@@ -192,6 +195,18 @@ private:
 
     void OpenPopup(CCommandMenu* menu, const QRect& clientBox);
 
+    // Keys beyond typing (BarKeys.cpp): another engine, the menus. True when
+    // the key was used up.
+    bool OnBarKey(const QKeyEvent& key);
+    // The engine menu's entry `step` places on from the marked one, round at
+    // the ends, chosen as the menu chooses it.
+    void StepEngine(int step);
+    // The engine menu entry the mark stands on, -1 for none.
+    int MarkedEnginePosition() const;
+    // A menu opened where a click opens it, with entry `activeId` (or its
+    // first) active; the field afterwards as it was.
+    void OpenMenuFromKeys(CCommandMenu* menu, const QRect& clientBox, int activeId);
+
     QIcon m_hIcon;  // the application icon: its 32 x 32 image, all sizes after the first frame
 
     bool m_hoverEngine = false;  // cursor over the engine-name box
@@ -210,7 +225,8 @@ private:
     // has changed under it, until the next choice.
     bool m_engineMarked = false;
 
-    QLineEdit* m_query = nullptr;  // owned by the dialog as its child
+    QLineEdit* m_query = nullptr;         // owned by the dialog as its child
+    CEngineHint* m_engineHint = nullptr;  // child of the field
 
     SSettings m_settings;
     SIniSettings m_ini;

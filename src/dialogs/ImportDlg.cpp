@@ -9,6 +9,7 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -89,8 +90,11 @@ CImportDlg::CImportDlg(const CEngineList& existing, const std::vector<SImportSou
         AddLoaded(source, ReadImportSource(source), static_cast<int>(m_loaded.size()));
 
     connect(m_sources, &QListWidget::currentRowChanged, this, &CImportDlg::ShowSource);
+    // Keys reach "OpenSearch file..." through the filter: activation from the
+    // keyboard would go on to press OK once the chooser closed, and a style
+    // that activates on a single click would open the chooser twice.
     connect(m_sources, &QListWidget::itemClicked, this, &CImportDlg::OnSourceClicked);
-    connect(m_sources, &QListWidget::itemActivated, this, &CImportDlg::OnSourceClicked);
+    m_sources->installEventFilter(this);
     connect(m_checklist, &QTreeWidget::itemChanged, this, &CImportDlg::OnItemChanged);
 
     resize(640, 520);
@@ -200,6 +204,22 @@ void CImportDlg::OnItemChanged(QTreeWidgetItem* item, int column)
 void CImportDlg::OnSourceClicked(QListWidgetItem* item)
 {
     if (IsOpenSearchRow(m_sources->row(item))) OnOpenSearchFile();
+}
+
+// Enter or Space on "OpenSearch file..." opens the chooser, and the key ends
+// there: the dialog stays open to show the new file's engines.
+bool CImportDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_sources && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool opens = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Space;
+        if (opens && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
+            IsOpenSearchRow(m_sources->currentRow())) {
+            OnOpenSearchFile();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void CImportDlg::OnOpenSearchFile()

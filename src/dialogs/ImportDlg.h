@@ -55,6 +55,9 @@ public:
     static constexpr int kColumnKeyword = 1;
     static constexpr int kColumnAddress = 2;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     struct SLoaded {
         SImportSource source;

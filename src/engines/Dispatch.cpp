@@ -19,6 +19,19 @@ SSearch FindByAbbreviation(CEngineList& engines, std::string word)
     return NullSearch();
 }
 
+SSearch EngineForQuery(const CEngineList& engines, std::string_view text)
+{
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return NullSearch();
+    const auto space = text.find(' ', first);
+    if (space == std::string_view::npos) return NullSearch();
+    const std::string word = ToLowerAscii(std::string(text.substr(first, space - first)));
+    for (const SSearch& engine : engines) {
+        if (ToLowerAscii(engine.abbreviation) == word) return engine;
+    }
+    return NullSearch();
+}
+
 std::string EncodeQuery(const std::string& query, bool inPath)
 {
     static constexpr char kHex[] = "0123456789ABCDEF";

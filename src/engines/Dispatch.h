@@ -7,6 +7,7 @@
 #include "store/SSearch.h"
 
 #include <string>
+#include <string_view>
 
 // The placeholder a URL template holds for the query.
 inline constexpr std::string_view kKeyword = "[keyword]";
@@ -15,6 +16,12 @@ inline constexpr std::string_view kKeyword = "[keyword]";
 // selected or not, or the null record. Lower-cases the abbreviation of every
 // engine it examines, in the list itself.
 SSearch FindByAbbreviation(CEngineList& engines, std::string word);
+
+// The engine a query's first word names as typed so far: the text, leading
+// spaces skipped, starts with a word and a space, and the word is an
+// abbreviation as FindByAbbreviation matches it (first engine wins). Changes
+// nothing, so it can follow every keystroke. The null record otherwise.
+SSearch EngineForQuery(const CEngineList& engines, std::string_view text);
 
 // Percent-encodes a query for a URL: spaces become '+' (outside the query
 // part, where '+' is a plain plus, "%20"), letters, digits and "-._~" stay,

@@ -11,6 +11,7 @@
 
 #include <QLabel>
 #include <QListWidget>
+#include <QTest>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -156,6 +157,47 @@ TEST_F(ImportDlgTest, OpenSearchFilesBecomeSourcesBeforeTheLastRow)
     EXPECT_EQ(chosen[0].url, "https://docs.example.org/?q=[keyword]&p=1");
     EXPECT_EQ(chosen[0].group, "OpenSearch");
     EXPECT_EQ(chosen[0].abbreviation, "");
+}
+
+// Enter or Space on "OpenSearch file..." opens the chooser once and leaves the
+// dialog open, chosen file or not; Enter elsewhere is still the dialog's OK.
+TEST_F(ImportDlgTest, EnterOrSpaceOnOpenSearchFileOpensTheChooserAndKeepsTheDialog)
+{
+    const fs::path good = m_home.Path() / "engine.xml";
+    WriteText(
+        good,
+        "<OpenSearchDescription><ShortName>Docs</ShortName>"
+        "<Url type=\"text/html\" template=\"https://docs.example.org/?q={searchTerms}\"/></OpenSearchDescription>");
+    CImportDlg dlg(CEngineList{}, Sources());
+    int asked = 0;
+    QString next;
+    dlg.SetFileChooser([&](QWidget*) {
+        ++asked;
+        return next;
+    });
+    dlg.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
+    QListWidget* sources = dlg.SourceList();
+    sources->setFocus();
+    const int last = sources->count() - 1;
+    sources->setCurrentRow(last);
+
+    QTest::keyClick(sources, Qt::Key_Return);
+    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(dlg.isVisible());
+    next = QString::fromStdString(good.string());
+    sources->setCurrentRow(last);
+    QTest::keyClick(sources, Qt::Key_Space);
+    EXPECT_EQ(asked, 2);
+    EXPECT_TRUE(dlg.isVisible());
+    EXPECT_EQ(dlg.SourceList()->count(), last + 2);  // the file is a source now, and shown
+    EXPECT_EQ(sources->currentRow(), last);
+    EXPECT_EQ(dlg.Checklist()->topLevelItemCount(), 1);
+
+    sources->setCurrentRow(0);
+    QTest::keyClick(sources, Qt::Key_Return);
+    EXPECT_EQ(asked, 2);
+    EXPECT_EQ(dlg.result(), QDialog::Accepted);
 }
 
 TEST_F(ImportDlgTest, TheCatalogAppendsTheImportUnselectedAndCancelOfTheImportAddsNothing)

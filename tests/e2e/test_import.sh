@@ -42,9 +42,20 @@ wait_for 10 window_up 'Import Engines'
 importer=$(window_named 'Import Engines')
 [[ -n ${E2E_SHOT-} ]] && { sleep 0.5; x import -window root "$E2E_SHOT" || true; }
 
-# OK in the import dialog, OK in the catalogue.
+# Enter, then Space, on "OpenSearch file..." (the last source) open the file
+# chooser; Escape there leaves the import dialog open.
 wait_for 3 has_focus "$importer"
-x xdotool key Return
+for key in Return space; do
+    x xdotool key End "$key"
+    wait_for 5 window_up 'OpenSearch file'
+    x xdotool key Escape
+    wait_for 5 eval '[[ -z $(window_named "OpenSearch file") ]]'
+    window_viewable "$importer" || fail "$key on \"OpenSearch file...\" closed the import dialog"
+    wait_for 3 has_focus "$importer"
+done
+
+# OK in the import dialog, OK in the catalogue.
+x xdotool key Home Return
 wait_for 5 eval '! window_viewable "$importer"'
 x xdotool key Return
 wait_for 5 eval '! window_viewable "$catalog"'

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -163,6 +164,33 @@ TEST(Dispatch, FindByAbbreviation)
     list.Append(Engine("Umlaut", "u5", "\xC3\x84"));
     EXPECT_TRUE(IsNull(FindByAbbreviation(list, "\xC3\xA4")));
     EXPECT_EQ(FindByAbbreviation(list, "\xC3\x84").name, "Umlaut");
+}
+
+// What the field shows while the user types: the engine the first word
+// names once a space follows it, found as a search finds it, the list untouched.
+TEST(Dispatch, EngineForQueryFollowsTheTypedFirstWord)
+{
+    CEngineList list;
+    list.Append(Engine("First", "u1", "Ab"));
+    list.Append(Engine("Second", "u2", "CD"));
+    list.Append(Engine("Third", "u3", "cd"));
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"cd ", "Second"},
+        {"Cd Dublin", "Second"},
+        {"  ab x y", "First"},
+        {"ab  x", "First"},
+        {"cd", ""},
+        {"zz lamp", ""},
+        {"", ""},
+        {"   ", ""},
+        {"x cd y", ""},
+        {"abc d", ""},
+    };
+    for (const auto& [text, name] : cases) {
+        const SSearch found = EngineForQuery(list, text);
+        EXPECT_EQ(IsNull(found) ? "" : found.name, name) << '"' << text << '"';
+    }
+    EXPECT_EQ(list.At(1).abbreviation, "CD");  // never lower-cased here
 }
 
 TEST(Dispatch, EngineNamedNullCountsAsNotFound)
