@@ -4,6 +4,7 @@
 // The bar's command routing, its menus and the dialogs its commands open.
 #include "bar/LumoraDlg.h"
 
+#include "bar/BarAccessible.h"
 #include "dialogs/AboutDlg.h"
 #include "dialogs/CatalogDlg.h"
 #include "dialogs/ProductLinks.h"
@@ -89,6 +90,7 @@ void CLumoraDlg::OnCommand(int id)
     case ECommand::Unknown: break;
     }
     ShowMarks();
+    if (m_accessible) m_accessible->Refresh();
 }
 
 CEngineMenu* CLumoraDlg::EngineMenu()

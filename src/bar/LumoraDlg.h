@@ -21,6 +21,7 @@
 #include <cstdint>
 #include <string>
 
+class CBarAccessible;
 class CBarScreen;
 class CCommandMenu;
 class CCursorBlinkPause;
@@ -226,5 +227,6 @@ private:
     // own, even when it comes within the double-click time.
     bool m_popupSincePress = false;
 
-    CSearchRecall* m_recall = nullptr;  // earlier searches; child of the bar
+    CSearchRecall* m_recall = nullptr;       // earlier searches; child of the bar
+    CBarAccessible* m_accessible = nullptr;  // what screen readers see; child of the bar
 };
