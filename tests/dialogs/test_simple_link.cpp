@@ -249,6 +249,7 @@ TEST(AboutDlg, AFocusedLinkShowsItAndScreenReadersCanPressIt)
     const QImage plain = link->grab().toImage();
     link->setFocus(Qt::TabFocusReason);
     const QImage focused = link->grab().toImage();
+    SaveShot(&about, QStringLiteral("about-link-focused"));
     // A dotted frame in the link's blue along the edges.
     int framePixels = 0;
     for (int x = 0; x < focused.width(); ++x) {

@@ -7,6 +7,7 @@
 #   a11y_setup <bin>          display, buses, then the bar with AT-SPI on
 #   probe <args...>           tools/atspi_probe.py on the bar, under a timeout
 #   menu_choose <item>        Up through the open menu until <item> is active, then Enter
+#   hears <role> <name> <text>  typing <text> makes <role> announce the name <name>
 #
 # Everything the buses start (the accessibility bus's own daemon, the
 # registry) is stopped by process id with the rest.
@@ -96,7 +97,17 @@ a11y_setup() {
     bar_start "$LUMORA"
 }
 
+# The probe's commands that wait for events take longer than a read.
+_probe_long() {
+    timeout 30 env -i "${E2E_ENV[@]}" "$A11Y_PYTHON" "$A11Y_PROBE" "$LUMORA_PID" "$@"
+}
+
 menu_choose() {
-    timeout 30 env -i "${E2E_ENV[@]}" "$A11Y_PYTHON" "$A11Y_PROBE" "$LUMORA_PID" choose "$1" Up ||
-        fail "no menu item '$1' became active"
+    _probe_long choose "$1" Up || fail "no menu item '$1' became active"
+}
+
+# hears <role> <name> <text>: typing <text> into the focused field makes the
+# <role> announce its new name <name>.
+hears() {
+    _probe_long hears "$@"
 }

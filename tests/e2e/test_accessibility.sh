@@ -27,8 +27,9 @@ children=$(probe children Lumora)
 
 # --- the field is named for where the typed text will go ------------------------
 focus_field
-x xdotool type --delay 20 "w "
-wait_for 5 probe has text "Search with Wikipedia"
+# A screen reader hears the change, and reads the new name.
+hears text "Search with Wikipedia" "w " || fail "no announcement of the field's new name"
+probe has text "Search with Wikipedia" || fail "the field is not named for Wikipedia after 'w '"
 x xdotool key ctrl+a BackSpace
 wait_for 5 probe has text "Search with Google"
 

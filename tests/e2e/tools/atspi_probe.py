@@ -11,6 +11,10 @@
 #   atspi_probe.py <pid> press <role> <name>   does that object's "press" action
 #   atspi_probe.py <pid> choose <item> <key>   presses <key> (xdotool) in the open menu until
 #                                              <item> is active, then Enter; status 1 if it never is
+#   atspi_probe.py <pid> hears <role> <name> <text>
+#                                              types <text> (xdotool) into the focused field,
+#                                              status 0 once the name change to <name> is
+#                                              announced by a <role>; tries up to 5 times
 #   atspi_probe.py <pid> unnamed <window>      prints the window's focusable, showing
 #                                              controls without a name; status 1 if any
 import subprocess
@@ -110,6 +114,37 @@ def choose(pid, item, key, keys=40):
     return state["status"]
 
 
+def hears(pid, role, name, text, attempts=5):
+    """A screen reader learns of a new name from the change's event. Qt sends
+    events only for kinds someone listens to and learns of a new listener a
+    moment later, so the text is typed again until the event comes."""
+    state = {"typed": 0, "since": 0.0, "status": 1}
+
+    def on_name(event):
+        try:
+            source = event.source
+            if source.get_process_id() == pid and source.getRoleName() == role and source.name == name:
+                state["status"] = 0
+        except Exception:  # an object gone meanwhile
+            pass
+
+    def tick():
+        if state["status"] == 0 or (state["typed"] >= attempts and time.monotonic() - state["since"] >= 1.0):
+            pyatspi.Registry.stop()
+            return False
+        if state["typed"] == 0 or time.monotonic() - state["since"] >= 1.0:
+            subprocess.run(["xdotool", "key", "ctrl+a", "BackSpace"], check=True)
+            subprocess.run(["xdotool", "type", "--delay", "20", text], check=True)
+            state["typed"] += 1
+            state["since"] = time.monotonic()
+        return True
+
+    pyatspi.Registry.registerEventListener(on_name, "object:property-change:accessible-name")
+    GLib.timeout_add(20, tick)
+    pyatspi.Registry.start()
+    return state["status"]
+
+
 def main(argv):
     pid, command, args = int(argv[1]), argv[2], argv[3:]
     app = application(pid)
@@ -142,6 +177,8 @@ def main(argv):
             print("'%s' has no press action, only %s" % (args[1], names), file=sys.stderr)
             return 1
         return 0 if action.doAction(names.index("press")) else 1
+    if command == "hears":
+        return hears(pid, args[0], args[1], args[2])
     if command == "choose":
         return choose(pid, args[0], args[1])
     if command == "unnamed":
