@@ -20,6 +20,7 @@ packages=(
   reuse lintian appstream man-db dpkg-dev python3-markdown
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   valgrind
+  at-spi2-core python3-pyatspi dbus-x11
 )
 
 missing=()

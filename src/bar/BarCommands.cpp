@@ -5,6 +5,7 @@
 #include "bar/LumoraDlg.h"
 
 #include "bar/EngineHint.h"
+#include "bar/BarAccessible.h"
 #include "dialogs/AboutDlg.h"
 #include "dialogs/CatalogDlg.h"
 #include "dialogs/ProductLinks.h"
@@ -90,6 +91,7 @@ void CLumoraDlg::OnCommand(int id)
     case ECommand::Unknown: break;
     }
     ShowMarks();
+    if (m_accessible) m_accessible->Refresh();
 }
 
 CEngineMenu* CLumoraDlg::EngineMenu()

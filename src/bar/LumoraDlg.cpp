@@ -3,6 +3,7 @@
 
 #include "bar/LumoraDlg.h"
 
+#include "bar/BarAccessible.h"
 #include "bar/BarLook.h"
 #include "bar/BarNotice.h"
 #include "bar/BarPainter.h"
@@ -14,6 +15,8 @@
 #include "engines/Catalog.h"
 #include "engines/Dispatch.h"
 #include "engines/EngineMenuModel.h"
+#include "menus/EngineMenu.h"
+#include "menus/OptionsMenu.h"
 #include "options/OptionTable.h"
 #include "platform/Activation.h"
 #include "platform/AddressOpener.h"
@@ -86,6 +89,10 @@ CLumoraDlg::CLumoraDlg()
     m_barScreen = new CBarScreen(this, m_autoHide);
     OnInitDialog();
     m_barScreen->Watch();
+    // A press on a box does what a click on it does.
+    m_accessible = new CBarAccessible(this, {[this] { OpenPopup(EngineMenu(), m_layout.engineBox); },
+                                             [this] { OpenPopup(OptionsMenu(), m_layout.optionsBox); },
+                                             [this] { RunSearch(m_query->text().toStdString()); }});
 }
 
 // The recall goes before the members its signals reach; the children would

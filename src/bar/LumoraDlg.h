@@ -22,6 +22,7 @@
 #include <string>
 
 class CBarNotice;
+class CBarAccessible;
 class CBarScreen;
 class CCommandMenu;
 class CCursorBlinkPause;
@@ -251,4 +252,5 @@ private:
 
     CSearchRecall* m_recall = nullptr;  // earlier searches; child of the bar
     CBarNotice* m_notice = nullptr;     // child of the bar
+    CBarAccessible* m_accessible = nullptr;  // what screen readers see; child of the bar
 };

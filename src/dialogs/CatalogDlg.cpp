@@ -118,10 +118,12 @@ CCatalogDlg::CCatalogDlg(const CEngineList& engines, QWidget* parent)
     m_filter->setObjectName(QStringLiteral("filterEdit"));
     m_filter->setPlaceholderText(tr("Filter"));
     m_filter->setClearButtonEnabled(true);
+    m_filter->setAccessibleName(tr("Filter"));
     PlaceControl(m_filter, 7, kFilterY, 205, kFilterHeight);
 
     m_list = new CCatalogView(this);
     m_list->setObjectName(QStringLiteral("catalogList"));
+    m_list->setAccessibleName(tr("Engines"));
     PlaceControl(m_list, 7, kListY, 205, kListBottom - kListY);
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);
     setTabOrder(m_filter, m_list);

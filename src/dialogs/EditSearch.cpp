@@ -3,6 +3,7 @@
 
 #include "dialogs/EditSearch.h"
 
+#include "dialogs/AccessibleNames.h"
 #include "dialogs/CatalogDlg.h"
 #include "dialogs/DialogSupport.h"
 #include "engines/Catalog.h"
@@ -61,13 +62,13 @@ CEditSearch::CEditSearch(CCatalogDlg* catalog, EMode mode)
     cancel->setObjectName(QStringLiteral("cancelButton"));
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
-    AddStatic(this, tr("Name:"), 7, 6, 22, 8);
+    auto* nameLabel = AddStatic(this, tr("Name:"), 7, 6, 22, 8);
     m_name = new QLineEdit(this);
     m_name->setObjectName(QStringLiteral("nameEdit"));
     PlaceControl(m_name, 7, 16, 207, 14);
 
-    AddStatic(this, tr("Abbreviate:"), 7, 32, 39, 8);
-    AddStatic(this, tr("Group:"), 126, 32, 23, 8);
+    auto* abbreviationLabel = AddStatic(this, tr("Abbreviate:"), 7, 32, 39, 8);
+    auto* groupLabel = AddStatic(this, tr("Group:"), 126, 32, 23, 8);
     m_abbreviation = new QLineEdit(this);
     m_abbreviation->setObjectName(QStringLiteral("abbreviationEdit"));
     PlaceControl(m_abbreviation, 7, 42, 72, 14);
@@ -77,10 +78,15 @@ CEditSearch::CEditSearch(CCatalogDlg* catalog, EMode mode)
     m_group->setEditable(false);
     PlaceControl(m_group, 98, 42, 116, kClosedComboHeightDu);
 
-    AddStatic(this, tr("Url:"), 7, 60, 12, 8);
+    auto* urlLabel = AddStatic(this, tr("Url:"), 7, 60, 12, 8);
     m_url = new QLineEdit(this);
     m_url->setObjectName(QStringLiteral("urlEdit"));
     PlaceControl(m_url, 7, 70, 207, 14);
+
+    BindLabel(nameLabel, m_name);
+    BindLabel(abbreviationLabel, m_abbreviation);
+    BindLabel(groupLabel, m_group);
+    BindLabel(urlLabel, m_url);
 
     FixDialogSize(this, kWidthDu, kHeightDu);
     ok->setFocus();

@@ -3,6 +3,8 @@
 
 #include "dialogs/HotkeyDlg.h"
 
+#include "dialogs/AccessibleNames.h"
+
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -19,10 +21,12 @@ CHotkeyDlg::CHotkeyDlg(const QKeySequence& current, TryHotkey tryHotkey, QWidget
 {
     setWindowTitle(tr("Hotkey"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(tr("Keys that bring the bar down from anywhere:"), this));
+    auto* prompt = new QLabel(tr("Keys that bring the bar down from anywhere:"), this);
+    layout->addWidget(prompt);
 
     auto* row = new QHBoxLayout;
     m_field = new QKeySequenceEdit(current, this);
+    BindLabel(prompt, m_field);
     row->addWidget(m_field, 1);
     auto* none = new QPushButton(tr("None"), this);
     // A press on "None" must not end in the field as the new hotkey.

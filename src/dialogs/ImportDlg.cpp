@@ -3,6 +3,7 @@
 
 #include "dialogs/ImportDlg.h"
 
+#include "dialogs/AccessibleNames.h"
 #include "store/TextUtil.h"
 
 #include <QCoreApplication>
@@ -63,12 +64,16 @@ CImportDlg::CImportDlg(const CEngineList& existing, const std::vector<SImportSou
     m_existing.CopyFrom(existing);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(tr("Sources:"), this));
+    auto* sourcesLabel = new QLabel(tr("Sources:"), this);
+    layout->addWidget(sourcesLabel);
     m_sources = new QListWidget(this);
     m_sources->setObjectName(QStringLiteral("importSources"));
+    BindLabel(sourcesLabel, m_sources);
     layout->addWidget(m_sources, 1);
-    layout->addWidget(new QLabel(tr("Engines:"), this));
+    auto* enginesLabel = new QLabel(tr("Engines:"), this);
+    layout->addWidget(enginesLabel);
     m_checklist = new QTreeWidget(this);
+    BindLabel(enginesLabel, m_checklist);
     m_checklist->setObjectName(QStringLiteral("importChecklist"));
     m_checklist->setRootIsDecorated(false);
     m_checklist->setUniformRowHeights(true);

@@ -3,10 +3,12 @@
 
 #include "dialogs/SimpleLink.h"
 
+#include "dialogs/LinkAccessible.h"
 #include "platform/AddressOpener.h"
 #include "store/Settings.h"
 
 #include <QCursor>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -26,7 +28,11 @@ CBasicLink::CBasicLink(QWidget* parent)
 
 CSimpleLink::CSimpleLink(QWidget* parent)
     : CBasicLink(parent)
-{}
+{
+    // Reached with Tab; a click opens the link without taking the keyboard.
+    setFocusPolicy(Qt::TabFocus);
+    InstallLinkAccessible();
+}
 
 QFont CSimpleLink::DefaultLinkFont()
 {
@@ -94,11 +100,29 @@ void CSimpleLink::timerEvent(QTimerEvent* event)
 void CSimpleLink::mouseReleaseEvent(QMouseEvent* event)
 {
     // A release away from the control is a cancelled click.
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
-        if (!m_address.isEmpty()) OpenAddress(m_address.toStdString());
-        emit clicked();
-    }
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) Activate();
     CBasicLink::mouseReleaseEvent(event);
+}
+
+void CSimpleLink::Activate()
+{
+    if (!m_address.isEmpty()) OpenAddress(m_address.toStdString());
+    emit clicked();
+}
+
+void CSimpleLink::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    const bool activates = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+    const auto modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    // Taken, not passed on: Enter would also press the dialog's default button.
+    if (activates && modifiers == Qt::NoModifier) {
+        // A held key opens the page once.
+        if (!event->isAutoRepeat()) Activate();
+        event->accept();
+        return;
+    }
+    CBasicLink::keyPressEvent(event);
 }
 
 void CSimpleLink::paintEvent(QPaintEvent*)
@@ -126,4 +150,11 @@ void CSimpleLink::paintEvent(QPaintEvent*)
     if ((m_textFormat & Qt::AlignHorizontal_Mask) == 0) flags |= Qt::AlignLeft;
     painter.setPen(textColor);
     painter.drawText(m_hitRect, flags, m_caption);
+
+    // The keyboard's place: a dotted frame in the caption's colour.
+    if (hasFocus()) {
+        painter.setPen(QPen(textColor, 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(outline);
+    }
 }

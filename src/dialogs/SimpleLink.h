@@ -36,8 +36,9 @@ protected:
 
 // A static text that looks and acts like a web link. Place it on its
 // template rectangle with its template text, then Attach(); the owner may set
-// the address afterwards. Every left click is reported through clicked(),
-// whether or not there is an address to open.
+// the address afterwards. Every left click, and Enter or Space while it has
+// the keyboard (Tab reaches it), is reported through clicked(), whether or
+// not there is an address to open.
 class CSimpleLink : public CBasicLink {
     Q_OBJECT
 
@@ -56,6 +57,9 @@ public:
     // The running hover poll's timer id, 0 when not hovering.
     int HoverTimerId() const { return m_hoverTimer; }
 
+    // What a click does: opens the address, if any, and emits clicked().
+    void Activate();
+
     // The font both states get at attach: 11-pixel "Tahoma", underlined.
     static QFont DefaultLinkFont();
 
@@ -68,6 +72,7 @@ signals:
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 

@@ -38,6 +38,7 @@ CUpdateBuiltinsDlg::CUpdateBuiltinsDlg(const CEngineList& working, QWidget* pare
 
     m_checklist = new QTreeWidget(this);
     m_checklist->setObjectName(QStringLiteral("updateChecklist"));
+    m_checklist->setAccessibleName(tr("Engines to update"));
     m_checklist->setRootIsDecorated(false);
     m_checklist->setUniformRowHeights(true);
     m_checklist->setHeaderLabels({tr("Engine"), tr("Becomes"), tr("Address now")});

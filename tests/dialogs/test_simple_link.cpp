@@ -9,8 +9,10 @@
 #include "dialogs/SimpleLink.h"
 #include "platform/DialogUnits.h"
 
+#include <QAccessible>
 #include <QCursor>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -20,6 +22,8 @@
 #include <QUrlQuery>
 
 #include <set>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -140,6 +144,8 @@ TEST_F(LinkTest, HitRectangleIsTheAttachTimeRectangle)
 
 TEST_F(LinkTest, PaintsCaptionOfAttachTimeInLinkBlueAlikeInBothStates)
 {
+    // Without the keyboard's frame, which the window's only control gets.
+    m_link->clearFocus();
     const QImage normal = m_link->grab().toImage();
     m_link->setText(QStringLiteral("Something else entirely"));
     EXPECT_EQ(m_link->grab().toImage(), normal);
@@ -199,6 +205,68 @@ TEST(AboutDlg, OkAndEscapeEndIt)
         });
         EXPECT_EQ(about.exec(), escape ? QDialog::Rejected : QDialog::Accepted);
     }
+}
+
+// The keyboard reaches the links with Tab, and Enter or Space opens them
+// without ending the box (Enter would otherwise press OK).
+TEST(AboutDlg, LinksAreReachedWithTabAndOpenedWithEnterOrSpace)
+{
+    AddressRecorder opener;
+    CAboutDlg about;
+    about.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&about));
+    const auto press = [](int key, bool autoRepeat = false) {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, QString(), autoRepeat);
+        QApplication::sendEvent(QApplication::focusWidget(), &event);
+    };
+    ASSERT_EQ(QApplication::focusWidget(), about.findChild<QPushButton*>());
+
+    press(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), about.HomeLink());
+    press(Qt::Key_Return);
+    press(Qt::Key_Return, true);  // a held key opens the page once
+    press(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), about.ContactLink());
+    press(Qt::Key_Space);
+    EXPECT_EQ(opener.Addresses(), (std::vector<std::string>{kHomePageAddress, kContactFormAddress}));
+    EXPECT_TRUE(about.isVisible());
+    EXPECT_EQ(about.result(), 0);
+
+    // Round to OK again; a click does not take the keyboard from it.
+    press(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), about.findChild<QPushButton*>());
+    QTest::mouseClick(about.HomeLink(), Qt::LeftButton);
+    EXPECT_EQ(QApplication::focusWidget(), about.findChild<QPushButton*>());
+}
+
+TEST(AboutDlg, AFocusedLinkShowsItAndScreenReadersCanPressIt)
+{
+    AddressRecorder opener;
+    CAboutDlg about;
+    about.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&about));
+    CSimpleLink* link = about.ContactLink();
+    const QImage plain = link->grab().toImage();
+    link->setFocus(Qt::TabFocusReason);
+    const QImage focused = link->grab().toImage();
+    SaveShot(&about, QStringLiteral("about-link-focused"));
+    // A dotted frame in the link's blue along the edges.
+    int framePixels = 0;
+    for (int x = 0; x < focused.width(); ++x) {
+        if (focused.pixelColor(x, 0) == QColor(50, 100, 250)) ++framePixels;
+        EXPECT_NE(plain.pixelColor(x, 0), QColor(50, 100, 250));
+    }
+    EXPECT_GT(framePixels, focused.width() / 4);
+
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(link);
+    ASSERT_NE(accessible, nullptr);
+    EXPECT_EQ(accessible->role(), QAccessible::Link);
+    EXPECT_EQ(accessible->text(QAccessible::Name), QStringLiteral("contact form"));
+    EXPECT_TRUE(accessible->state().focusable);
+    ASSERT_NE(accessible->actionInterface(), nullptr);
+    accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !opener.Addresses().empty(); }, 3000));
+    EXPECT_EQ(opener.Addresses(), std::vector<std::string>{kContactFormAddress});
 }
 
 }  // namespace
