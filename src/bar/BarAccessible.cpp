@@ -81,20 +81,9 @@ void CBarAccessible::Refresh()
 
 QString CBarAccessible::FieldName(const std::string& text, const SSearch& current, const CEngineList& engines)
 {
-    // The search's own rule: spaces before the first word do not count, and
-    // a first word followed by a space that is an engine's abbreviation
-    // sends the query to that engine.
-    const auto start = text.find_first_not_of(' ');
-    const auto space = start == std::string::npos ? std::string::npos : text.find(' ', start);
-    const SSearch* target = &current;
-    SSearch picked;
-    if (space != std::string::npos) {
-        // The lookup lower-cases the list it searches; the bar's stays as it is.
-        CEngineList copy;
-        copy.CopyFrom(engines);
-        picked = FindByAbbreviation(copy, text.substr(start, space - start));
-        if (!IsNull(picked)) target = &picked;
-    }
+    // The engine whose abbreviation starts the text, as the search picks it.
+    const SSearch picked = EngineForQuery(engines, text);
+    const SSearch* target = IsNull(picked) ? &current : &picked;
     if (IsNull(*target)) return tr("Search");
     return tr("Search with %1").arg(QString::fromStdString(target->name));
 }
