@@ -68,6 +68,9 @@ public:
     // and leaving the bar. `userTime`: the window system's time of the key
     // press, 0 when unknown.
     void Summon(std::uint32_t userTime = 0);
+    // A summon with the text selected in any program (else the clipboard's)
+    // in the field, the cursor at its start; with none, a plain summon.
+    void SummonWithSelection(std::uint32_t userTime = 0);
     bool IsSummoned() const { return m_summon.IsActive(); }
 
     // Where the bar hangs: auto hide, the pin, a drag.
@@ -81,6 +84,8 @@ public:
     // What lumora.ini keeps (the hotkey).
     const SIniSettings& IniSettings() const { return m_ini; }
     CGlobalHotkey* Hotkey() const { return m_hotkey; }
+    // The second hotkey: the bar with the selected text.
+    CGlobalHotkey* SelectionHotkey() const { return m_selectionHotkey; }
     const CEngineList& Engines() const { return m_engines; }
     const SSearch& Current() const { return m_current; }
     bool IsHoverEngine() const { return m_hoverEngine; }
@@ -209,6 +214,7 @@ private:
     SIniSettings m_ini;
     CIniFile m_iniFile;  // the rest of lumora.ini, written back as read
     CGlobalHotkey* m_hotkey = nullptr;
+    CGlobalHotkey* m_selectionHotkey = nullptr;
     SSearch m_current;
     CEngineList m_engines;
 
