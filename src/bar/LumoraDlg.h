@@ -28,6 +28,7 @@ class CEngineMenu;
 class CGlobalHotkey;
 class COptionsMenu;
 class CSearchRecall;
+class CSelectionReader;
 class QLineEdit;
 
 // Where a search's address opens: the default browser as the desktop opens
@@ -69,7 +70,8 @@ public:
     // press, 0 when unknown.
     void Summon(std::uint32_t userTime = 0);
     // A summon with the text selected in any program (else the clipboard's)
-    // in the field, the cursor at its start; with none, a plain summon.
+    // in the field, the cursor at its start; with none, a plain summon. The
+    // bar comes down once the text is there (at most a second on X11).
     void SummonWithSelection(std::uint32_t userTime = 0);
     bool IsSummoned() const { return m_summon.IsActive(); }
 
@@ -215,6 +217,7 @@ private:
     CIniFile m_iniFile;  // the rest of lumora.ini, written back as read
     CGlobalHotkey* m_hotkey = nullptr;
     CGlobalHotkey* m_selectionHotkey = nullptr;
+    CSelectionReader* m_selectionReader = nullptr;  // child of the bar, made at the first use
     SSearch m_current;
     CEngineList m_engines;
 

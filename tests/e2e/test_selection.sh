@@ -5,7 +5,8 @@
 # down with the text selected in another program (xclip owns it here) in the
 # field, the cursor at its start: Enter searches it, an abbreviation typed
 # first picks the engine. With nothing selected the clipboard's text comes;
-# with neither it is a plain summon.
+# with neither it is a plain summon; an owner that never answers delays the
+# bar by a second at most.
 # Usage: test_selection.sh <path to lumora>
 # shellcheck source=bar.sh
 source "$(dirname "$0")/bar.sh"
@@ -82,6 +83,15 @@ _stop_pid "$owner_pid"
 selection_summon
 x xdotool key Return
 expect_record 5 'https://www.google.com/search?q=from+the+clipboard'
+wait_top 3 "$BAR_HIDDEN"
+
+# --- an owner that never answers holds the bar back a second at most --------------
+own_selection primary 'never sent'
+kill -STOP "$owner_pid"
+selection_summon
+kill -CONT "$owner_pid"
+x xdotool key Return
+expect_record 6 'https://www.google.com/search?q=from+the+clipboard'
 
 e2e_env timeout 10 "$LUMORA" --quit
 wait_for 5 exited "$LUMORA_PID"
