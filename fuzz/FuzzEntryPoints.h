@@ -18,3 +18,5 @@ void FuzzMozLz4(const std::uint8_t* data, std::size_t size);
 void FuzzOpenSearch(const std::uint8_t* data, std::size_t size);
 // Firefox's omni.ja: the search configuration out of the zip, then parsed.
 void FuzzJar(const std::uint8_t* data, std::size_t size);
+// A message on the bar's socket (FuzzMessage.cpp).
+void FuzzMessage(const std::uint8_t* data, std::size_t size);

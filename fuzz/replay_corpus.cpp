@@ -31,6 +31,7 @@ int main(int argc, char** argv)
             FuzzMozLz4(data.data(), data.size());
             FuzzOpenSearch(data.data(), data.size());
             FuzzJar(data.data(), data.size());
+            FuzzMessage(data.data(), data.size());
             ++files;
         }
         if (ec) {
