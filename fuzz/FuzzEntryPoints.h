@@ -21,3 +21,5 @@ void FuzzJar(const std::uint8_t* data, std::size_t size);
 // A desktop entry or a mimeapps.list: the entry's Exec lines and its
 // private-window command, with an address that must stay one argument.
 void FuzzDesktopEntry(const std::uint8_t* data, std::size_t size);
+// A message on the bar's socket (FuzzMessage.cpp).
+void FuzzMessage(const std::uint8_t* data, std::size_t size);

@@ -32,6 +32,7 @@ int main(int argc, char** argv)
             FuzzOpenSearch(data.data(), data.size());
             FuzzJar(data.data(), data.size());
             FuzzDesktopEntry(data.data(), data.size());
+            FuzzMessage(data.data(), data.size());
             ++files;
         }
         if (ec) {

@@ -12,7 +12,7 @@ packages=(
   clang libclang-rt-14-dev clang-format
   libxcb-damage0-dev libxcb-shape0-dev libxcb-xtest0-dev
   libsqlite3-dev liblz4-dev zlib1g-dev
-  xvfb xauth xdotool openbox x11-utils x11-xkb-utils x11-xserver-utils
+  xvfb xauth xdotool xclip openbox x11-utils x11-xkb-utils x11-xserver-utils
   xserver-xorg-core xserver-xorg-video-dummy
   kwin-wayland xwayland dbus procps
   mutter pipewire wireplumber python3 python3-gi

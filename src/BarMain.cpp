@@ -27,7 +27,7 @@ int main(int argc, char* argv[])
     CInstanceLock lock;
     int listenFd = -1;
     if (!AdoptHandedOver(paths, lock, listenFd)) {
-        const SInstanceOutcome outcome = ClaimOrHandOver(launch.action, paths, lock);
+        const SInstanceOutcome outcome = ClaimOrHandOver(launch, paths, lock);
         if (!outcome.problem.empty()) std::fprintf(stderr, "%s\n", outcome.problem.c_str());
         if (!outcome.becomeBar) return outcome.exitCode;
         listenFd = outcome.listenFd;
@@ -43,5 +43,5 @@ int main(int argc, char* argv[])
     argv[0] = startedName;
     CLumoraApp app(argc, argv);
     InstallTranslations();
-    return app.Run(listenFd);
+    return app.Run(listenFd, launch);
 }

@@ -19,7 +19,7 @@ int main(int argc, char* argv[])
     SInstancePaths paths;
     if (!FindOwnInstancePaths(paths)) return 1;
     CInstanceLock lock;
-    const SInstanceOutcome outcome = ClaimOrHandOver(launch.action, paths, lock);
+    const SInstanceOutcome outcome = ClaimOrHandOver(launch, paths, lock);
     if (!outcome.problem.empty()) std::fprintf(stderr, "%s\n", outcome.problem.c_str());
     if (!outcome.becomeBar) return outcome.exitCode;
 

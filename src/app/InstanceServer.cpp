@@ -3,7 +3,9 @@
 
 #include "app/InstanceServer.h"
 
+#include "instance/CommandLine.h"
 #include "instance/InstanceChannel.h"
+#include "store/QueryText.h"
 
 #include <QSocketNotifier>
 #include <QTimer>
@@ -76,11 +78,23 @@ void CInstanceServer::ReadPeer(SPeer* peer)
 
     const EInstanceMessage message =
         state == CMessageReader::EState::Done ? peer->reader.Message() : EInstanceMessage::None;
+    const std::string query = message == EInstanceMessage::Search || message == EInstanceMessage::PrivateSearch
+                                  ? CleanQueryText(peer->reader.Payload(), kMaxSearchBytes)
+                                  : std::string();
     if (message != EInstanceMessage::None) SendAcknowledgement(peer->fd);
     DropPeer(peer);
     // After the peer is gone: a quit may end the bar's loop at once.
-    if (message == EInstanceMessage::Show) emit showRequested();
-    if (message == EInstanceMessage::Quit) emit quitRequested();
+    switch (message) {
+    case EInstanceMessage::Show: emit showRequested(); break;
+    case EInstanceMessage::Quit: emit quitRequested(); break;
+    case EInstanceMessage::Selection: emit selectionRequested(); break;
+    case EInstanceMessage::Search:
+    case EInstanceMessage::PrivateSearch:
+        // Nothing but control characters is nothing to search for.
+        if (!query.empty()) emit searchRequested(query, message == EInstanceMessage::PrivateSearch);
+        break;
+    case EInstanceMessage::None: break;
+    }
 }
 
 void CInstanceServer::DropPeer(SPeer* peer)

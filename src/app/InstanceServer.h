@@ -6,13 +6,16 @@
 #include <QObject>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 class QSocketNotifier;
 
 // The bar's end of the socket later starts reach it through. Each peer may
-// send one short word; it is read without blocking, and a peer that sends
-// anything else, too much, or nothing in time is dropped.
+// send one short word, or a search with its text; it is read without
+// blocking, and a peer that sends anything else, too much, or nothing in
+// time is dropped. A search's text is made one clean line first: it is only
+// ever a query.
 class CInstanceServer : public QObject {
     Q_OBJECT
 
@@ -25,6 +28,8 @@ public:
 signals:
     void showRequested();
     void quitRequested();
+    void selectionRequested();
+    void searchRequested(const std::string& query, bool privateWindow);
 
 private:
     struct SPeer;

@@ -5,6 +5,7 @@
 
 #include "app/ParentDlg.h"
 #include "bar/BarLook.h"
+#include "instance/CommandLine.h"
 
 CLumoraApp::CLumoraApp(int& argc, char** argv)
     : QApplication(argc, argv)
@@ -18,9 +19,9 @@ CLumoraApp::CLumoraApp(int& argc, char** argv)
     InstallFontSubstitutes();
 }
 
-int CLumoraApp::Run(int instanceFd)
+int CLumoraApp::Run(int instanceFd, const SLaunch& launch)
 {
     CParentDlg owner;
-    owner.Run(instanceFd);
+    owner.Run(instanceFd, launch);
     return 0;
 }

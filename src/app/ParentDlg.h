@@ -5,6 +5,8 @@
 
 #include <QDialog>
 
+struct SLaunch;
+
 // The bar's owner. It is never shown: it only runs the bar modally and is
 // finished as soon as the bar is.
 class CParentDlg : public QDialog {
@@ -15,5 +17,7 @@ public:
 
     // Runs the bar until it ends; the bar's result is of no interest. What
     // later starts send through `instanceFd` (taken over) shows or closes it.
-    void Run(int instanceFd = -1);
+    // `launch`: what the start that made this bar asked for (a search, the
+    // selection), done once the bar runs.
+    void Run(int instanceFd, const SLaunch& launch);
 };

@@ -31,6 +31,7 @@ class CEngineMenu;
 class CGlobalHotkey;
 class COptionsMenu;
 class CSearchRecall;
+class CSelectionReader;
 class QLineEdit;
 
 // Where a search's address opens: the default browser as the desktop opens
@@ -71,6 +72,10 @@ public:
     // and leaving the bar. `userTime`: the window system's time of the key
     // press, 0 when unknown.
     void Summon(std::uint32_t userTime = 0);
+    // A summon with the text selected in any program (else the clipboard's)
+    // in the field, the cursor at its start; with none, a plain summon. The
+    // bar comes down once the text is there (at most a second on X11).
+    void SummonWithSelection(std::uint32_t userTime = 0);
     bool IsSummoned() const { return m_summon.IsActive(); }
 
     // Where the bar hangs: auto hide, the pin, a drag.
@@ -84,6 +89,8 @@ public:
     // What lumora.ini keeps (the hotkey).
     const SIniSettings& IniSettings() const { return m_ini; }
     CGlobalHotkey* Hotkey() const { return m_hotkey; }
+    // The second hotkey: the bar with the selected text.
+    CGlobalHotkey* SelectionHotkey() const { return m_selectionHotkey; }
     const CEngineList& Engines() const { return m_engines; }
     const SSearch& Current() const { return m_current; }
     bool IsHoverEngine() const { return m_hoverEngine; }
@@ -233,6 +240,8 @@ private:
     SIniSettings m_ini;
     CIniFile m_iniFile;  // the rest of lumora.ini, written back as read
     CGlobalHotkey* m_hotkey = nullptr;
+    CGlobalHotkey* m_selectionHotkey = nullptr;
+    CSelectionReader* m_selectionReader = nullptr;  // child of the bar, made at the first use
     SSearch m_current;
     CEngineList m_engines;
 

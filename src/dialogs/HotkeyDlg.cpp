@@ -14,6 +14,17 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace {
+
+// The field takes up to four combinations; a hotkey is one.
+void KeepFirst(QKeySequenceEdit* field)
+{
+    const QKeySequence sequence = field->keySequence();
+    if (sequence.count() > 1) field->setKeySequence(QKeySequence(sequence[0]));
+}
+
+}  // namespace
+
 CHotkeyDlg::CHotkeyDlg(const QKeySequence& current, TryHotkey tryHotkey, QWidget* parent)
     : QDialog(parent),
       m_tryHotkey(std::move(tryHotkey)),
@@ -34,6 +45,15 @@ CHotkeyDlg::CHotkeyDlg(const QKeySequence& current, TryHotkey tryHotkey, QWidget
     row->addWidget(none);
     layout->addLayout(row);
 
+    layout->addWidget(new QLabel(tr("Keys that bring it down with the text selected in any program:"), this));
+    auto* selectionRow = new QHBoxLayout;
+    m_selectionField = new QKeySequenceEdit(this);
+    selectionRow->addWidget(m_selectionField, 1);
+    auto* selectionNone = new QPushButton(tr("None"), this);
+    selectionNone->setAutoDefault(false);
+    selectionRow->addWidget(selectionNone);
+    layout->addLayout(selectionRow);
+
     m_warning = new QLabel(this);
     m_warning->setWordWrap(true);
     m_warning->setVisible(false);
@@ -47,9 +67,13 @@ CHotkeyDlg::CHotkeyDlg(const QKeySequence& current, TryHotkey tryHotkey, QWidget
 
     m_field->installEventFilter(this);
     if (auto* text = m_field->findChild<QLineEdit*>()) text->installEventFilter(this);
+    m_selectionField->installEventFilter(this);
+    if (auto* text = m_selectionField->findChild<QLineEdit*>()) text->installEventFilter(this);
 
     connect(none, &QPushButton::clicked, m_field, &QKeySequenceEdit::clear);
     connect(m_field, &QKeySequenceEdit::editingFinished, this, &CHotkeyDlg::KeepFirstCombination);
+    connect(selectionNone, &QPushButton::clicked, m_selectionField, &QKeySequenceEdit::clear);
+    connect(m_selectionField, &QKeySequenceEdit::editingFinished, this, &CHotkeyDlg::KeepFirstCombination);
     connect(buttons, &QDialogButtonBox::accepted, this, &CHotkeyDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CHotkeyDlg::reject);
 }
@@ -79,23 +103,37 @@ QString CHotkeyDlg::Warning() const
     return m_warning->isHidden() ? QString() : m_warning->text();
 }
 
-// The field takes up to four combinations; a hotkey is one.
+void CHotkeyDlg::SetSelectionHotkey(const QKeySequence& current, TryHotkey tryHotkey)
+{
+    m_chosenSelection = current;
+    m_selectionField->setKeySequence(current);
+    m_trySelection = std::move(tryHotkey);
+}
+
 void CHotkeyDlg::KeepFirstCombination()
 {
-    const QKeySequence sequence = m_field->keySequence();
-    if (sequence.count() > 1) m_field->setKeySequence(QKeySequence(sequence[0]));
+    KeepFirst(m_field);
+    KeepFirst(m_selectionField);
 }
 
 void CHotkeyDlg::accept()
 {
     KeepFirstCombination();
     const QKeySequence wanted = m_field->keySequence();
-    const QString warning = m_tryHotkey ? m_tryHotkey(wanted) : QString();
+    const QKeySequence wantedSelection = m_selectionField->keySequence();
+    QString warning;
+    // One combination cannot do two things.
+    if (!wanted.isEmpty() && wanted == wantedSelection)
+        warning = tr("%1 cannot summon the bar both ways; choose two combinations.")
+                      .arg(wanted.toString(QKeySequence::PortableText));
+    if (warning.isEmpty() && m_tryHotkey) warning = m_tryHotkey(wanted);
+    if (warning.isEmpty() && m_trySelection) warning = m_trySelection(wantedSelection);
     if (!warning.isEmpty()) {
         m_warning->setText(warning);
         m_warning->setVisible(true);
         return;
     }
     m_chosen = wanted;
+    m_chosenSelection = wantedSelection;
     QDialog::accept();
 }

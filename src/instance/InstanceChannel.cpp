@@ -148,33 +148,100 @@ bool FindInstancePaths(const std::string& displayKey, SInstancePaths& paths, std
     return true;
 }
 
+namespace {
+
+// The words whose message carries a text.
+std::string_view PayloadWord(EInstanceMessage message)
+{
+    switch (message) {
+    case EInstanceMessage::Search: return "search";
+    case EInstanceMessage::PrivateSearch: return "private";
+    case EInstanceMessage::None:
+    case EInstanceMessage::Show:
+    case EInstanceMessage::Quit:
+    case EInstanceMessage::Selection: break;
+    }
+    return {};
+}
+
+// "1" to "8192": digits only, no sign, no leading zero.
+bool ParseLength(std::string_view digits, std::size_t& length)
+{
+    if (digits.empty() || digits.size() > 5 || digits.front() == '0') return false;
+    length = 0;
+    for (char c : digits) {
+        if (c < '0' || c > '9') return false;
+        length = length * 10 + static_cast<std::size_t>(c - '0');
+    }
+    return length <= kMaxPayloadBytes;
+}
+
+}  // namespace
+
 std::string_view MessageWord(EInstanceMessage message)
 {
     switch (message) {
     case EInstanceMessage::Show: return "show\n";
     case EInstanceMessage::Quit: return "quit\n";
-    case EInstanceMessage::None: break;
+    case EInstanceMessage::Selection: return "selection\n";
+    case EInstanceMessage::None:
+    case EInstanceMessage::Search:
+    case EInstanceMessage::PrivateSearch: break;
     }
     return {};
+}
+
+std::string EncodeMessage(EInstanceMessage message, std::string_view payload)
+{
+    const std::string_view word = PayloadWord(message);
+    if (word.empty()) return std::string(MessageWord(message));
+    if (payload.empty() || payload.size() > kMaxPayloadBytes) return {};
+    std::string encoded(word);
+    encoded += ' ';
+    encoded += std::to_string(payload.size());
+    encoded += '\n';
+    encoded += payload;
+    return encoded;
 }
 
 CMessageReader::EState CMessageReader::Feed(std::string_view bytes)
 {
     if (m_state != EState::Reading) return m_state;
-    const std::size_t newline = bytes.find('\n');
-    const std::string_view part = bytes.substr(0, newline == std::string_view::npos ? bytes.size() : newline + 1);
-    if (m_bytes.size() + part.size() > kMaxMessageBytes) {
-        m_state = EState::Overlong;
-        return m_state;
+    if (!m_inPayload) {
+        const std::size_t newline = bytes.find('\n');
+        const std::string_view part = bytes.substr(0, newline == std::string_view::npos ? bytes.size() : newline + 1);
+        if (m_bytes.size() + part.size() > kMaxMessageBytes) {
+            m_state = EState::Overlong;
+            return m_state;
+        }
+        m_bytes.append(part);
+        if (newline == std::string_view::npos) return m_state;
+        bytes.remove_prefix(part.size());
+        EndFirstLine();
+        if (!m_inPayload) return m_state;
     }
-    m_bytes.append(part);
-    if (newline == std::string_view::npos) return m_state;
+    // Bytes after the announced text are not read.
+    m_payload.append(bytes.substr(0, m_payloadSize - m_payload.size()));
+    if (m_payload.size() == m_payloadSize) m_state = EState::Done;
+    return m_state;
+}
 
+void CMessageReader::EndFirstLine()
+{
     m_state = EState::Done;
-    for (EInstanceMessage known : {EInstanceMessage::Show, EInstanceMessage::Quit}) {
+    for (EInstanceMessage known : {EInstanceMessage::Show, EInstanceMessage::Quit, EInstanceMessage::Selection}) {
         if (m_bytes == MessageWord(known)) m_message = known;
     }
-    return m_state;
+    const std::string_view line = std::string_view(m_bytes).substr(0, m_bytes.size() - 1);
+    const std::size_t space = line.find(' ');
+    if (space == std::string_view::npos) return;
+    for (EInstanceMessage known : {EInstanceMessage::Search, EInstanceMessage::PrivateSearch}) {
+        if (line.substr(0, space) == PayloadWord(known) && ParseLength(line.substr(space + 1), m_payloadSize)) {
+            m_message = known;
+            m_inPayload = true;
+            m_state = EState::Reading;
+        }
+    }
 }
 
 CInstanceLock::~CInstanceLock()
@@ -227,6 +294,14 @@ bool LockIsFree(const std::string& path)
 
 bool SendToRunningBar(const std::string& socketPath, EInstanceMessage message, std::chrono::milliseconds timeout)
 {
+    return SendToRunningBar(socketPath, message, {}, timeout);
+}
+
+bool SendToRunningBar(const std::string& socketPath, EInstanceMessage message, std::string_view payload,
+                      std::chrono::milliseconds timeout)
+{
+    const std::string encoded = EncodeMessage(message, payload);
+    if (encoded.empty()) return false;
     const Clock::time_point end = Clock::now() + timeout;
     sockaddr_un address{};
     if (!MakeAddress(socketPath, address)) return false;
@@ -235,7 +310,7 @@ bool SendToRunningBar(const std::string& socketPath, EInstanceMessage message, s
     if (fd < 0) return false;
     bool answered = false;
     if (connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 && PeerIsSameUser(fd) &&
-        WriteAll(fd, MessageWord(message)))
+        WriteAll(fd, encoded))
         answered = ReadAcknowledgement(fd, end);
     close(fd);
     return answered;
@@ -275,7 +350,7 @@ int AcceptSameUser(int listenFd)
 
 bool ReadPeer(int fd, CMessageReader& reader)
 {
-    char buffer[kMaxMessageBytes + 1];
+    char buffer[1024];
     for (;;) {
         const ssize_t got = recv(fd, buffer, sizeof buffer, 0);
         if (got > 0) {

@@ -34,18 +34,29 @@ std::string CurrentDisplayKey();
 // when no folder only this user can open is to be had.
 bool FindInstancePaths(const std::string& displayKey, SInstancePaths& paths, std::string& problem);
 
-// The words on the socket. Anything else is ignored.
+// The words on the socket. Anything else is ignored. A search carries its
+// text: the word, a space, the text's length in bytes and a newline, then
+// the text itself ("search 4\nrust"), never more than kMaxSearchBytes.
 enum class EInstanceMessage {
     None,
     Show,
     Quit,
+    Selection,      // come down with the selected text
+    Search,         // search the text
+    PrivateSearch,  // search the text in a private window
 };
+// The longest first line (the word and the length).
 inline constexpr std::size_t kMaxMessageBytes = 16;
-std::string_view MessageWord(EInstanceMessage message);  // "show\n", "quit\n"
+// The longest text a search carries.
+inline constexpr std::size_t kMaxPayloadBytes = 8 * 1024;
+std::string_view MessageWord(EInstanceMessage message);  // "show\n", "quit\n", "selection\n"
+// The whole message; empty for a search whose text is empty or too long.
+std::string EncodeMessage(EInstanceMessage message, std::string_view payload = {});
 inline constexpr std::string_view kAcknowledgement = "ok\n";
 
 // Collects one message from the bytes a peer sends, never more than
-// kMaxMessageBytes; the first newline ends it.
+// kMaxMessageBytes of its first line and kMaxPayloadBytes of its text; the
+// first newline ends the first line, the announced length the text.
 class CMessageReader {
 public:
     enum class EState {
@@ -56,9 +67,16 @@ public:
     EState Feed(std::string_view bytes);
     EState State() const { return m_state; }
     EInstanceMessage Message() const { return m_message; }
+    // A search's text.
+    const std::string& Payload() const { return m_payload; }
 
 private:
+    void EndFirstLine();
+
     std::string m_bytes;
+    std::string m_payload;
+    std::size_t m_payloadSize = 0;
+    bool m_inPayload = false;
     EState m_state = EState::Reading;
     EInstanceMessage m_message = EInstanceMessage::None;
 };
@@ -93,6 +111,10 @@ bool LockIsFree(const std::string& path);
 // acknowledgement, all within `timeout`. False when nobody (of this user)
 // answers.
 bool SendToRunningBar(const std::string& socketPath, EInstanceMessage message, std::chrono::milliseconds timeout);
+// The same with a search's text; false without sending when EncodeMessage
+// cannot carry it.
+bool SendToRunningBar(const std::string& socketPath, EInstanceMessage message, std::string_view payload,
+                      std::chrono::milliseconds timeout);
 
 // The bar's side: a listening, non-blocking socket at `socketPath` that only
 // this user can open; a socket left there by a dead bar is replaced. -1 on

@@ -15,10 +15,26 @@ constexpr milliseconds kRetryPause{10};
 
 }  // namespace
 
-SInstanceOutcome ClaimOrHandOver(ELaunchAction action, const SInstancePaths& paths, CInstanceLock& lock,
+EInstanceMessage MessageFor(const SLaunch& launch)
+{
+    switch (launch.action) {
+    case ELaunchAction::Quit: return EInstanceMessage::Quit;
+    case ELaunchAction::Selection: return EInstanceMessage::Selection;
+    case ELaunchAction::Search:
+        return launch.privateWindow ? EInstanceMessage::PrivateSearch : EInstanceMessage::Search;
+    case ELaunchAction::Start:
+    case ELaunchAction::Show:
+    case ELaunchAction::Help:
+    case ELaunchAction::Version:
+    case ELaunchAction::Invalid: break;
+    }
+    return EInstanceMessage::Show;
+}
+
+SInstanceOutcome ClaimOrHandOver(const SLaunch& launch, const SInstancePaths& paths, CInstanceLock& lock,
                                  milliseconds quitWait, milliseconds answerWait)
 {
-    const EInstanceMessage message = action == ELaunchAction::Quit ? EInstanceMessage::Quit : EInstanceMessage::Show;
+    const EInstanceMessage message = MessageFor(launch);
     // A running bar answers at once; one that is just starting may take a
     // while on a busy machine before its loop reads.
     const Clock::time_point end = Clock::now() + answerWait;
@@ -42,7 +58,7 @@ SInstanceOutcome ClaimOrHandOver(ELaunchAction action, const SInstancePaths& pat
 
         const auto left = std::chrono::duration_cast<milliseconds>(end - Clock::now());
         if (left <= milliseconds::zero()) break;
-        if (SendToRunningBar(paths.socket, message, left)) {
+        if (SendToRunningBar(paths.socket, message, launch.text, left)) {
             if (message == EInstanceMessage::Quit) {
                 const Clock::time_point quitEnd = Clock::now() + quitWait;
                 while (!LockIsFree(paths.lock) && Clock::now() < quitEnd) std::this_thread::sleep_for(kRetryPause);

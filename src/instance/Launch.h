@@ -25,6 +25,16 @@ bool FindOwnInstancePaths(SInstancePaths& paths);
 // Start and Show start a bar when none runs; Quit then does nothing. A
 // handed-over Quit returns once the bar has ended, or after `quitWait`. A
 // lock holder that does not answer within `answerWait` is reported.
-SInstanceOutcome ClaimOrHandOver(ELaunchAction action, const SInstancePaths& paths, CInstanceLock& lock,
+// A search or a selection summon starts a bar too, which then does it.
+SInstanceOutcome ClaimOrHandOver(const SLaunch& launch, const SInstancePaths& paths, CInstanceLock& lock,
                                  std::chrono::milliseconds quitWait = std::chrono::seconds(10),
                                  std::chrono::milliseconds answerWait = std::chrono::seconds(5));
+inline SInstanceOutcome ClaimOrHandOver(ELaunchAction action, const SInstancePaths& paths, CInstanceLock& lock,
+                                        std::chrono::milliseconds quitWait = std::chrono::seconds(10),
+                                        std::chrono::milliseconds answerWait = std::chrono::seconds(5))
+{
+    return ClaimOrHandOver(SLaunch(action), paths, lock, quitWait, answerWait);
+}
+
+// The message that hands `launch` to a running bar.
+EInstanceMessage MessageFor(const SLaunch& launch);

@@ -13,6 +13,7 @@ namespace {
 
 constexpr std::string_view kGeneral = "General";
 constexpr std::string_view kHotkeyKey = "hotkey";
+constexpr std::string_view kSelectionHotkeyKey = "selection-hotkey";
 constexpr std::string_view kScreenKey = "screen";
 constexpr std::string_view kHistoryKey = "history";
 constexpr std::string_view kBlanks = " \t\r";
@@ -129,6 +130,8 @@ bool LoadIniSettings(const std::string& path, CIniFile& file, SIniSettings& sett
     if (ReadFile(path, bytes, kMaxIniBytes + 1) != EReadFile::Read) return false;
     if (!file.Parse(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()))) return false;
     if (const std::optional<std::string> hotkey = file.Value(kGeneral, kHotkeyKey)) settings.hotkey = *hotkey;
+    if (const std::optional<std::string> hotkey = file.Value(kGeneral, kSelectionHotkeyKey))
+        settings.selectionHotkey = *hotkey;
     // Only an explicit "off" turns remembering off.
     settings.history = file.Value(kGeneral, kHistoryKey) != "off";
     if (const std::optional<std::string> screen = file.Value(kGeneral, kScreenKey)) settings.screen = *screen;
@@ -138,6 +141,9 @@ bool LoadIniSettings(const std::string& path, CIniFile& file, SIniSettings& sett
 bool SaveIniSettings(const std::string& path, CIniFile file, const SIniSettings& settings)
 {
     file.Set(kGeneral, kHotkeyKey, settings.hotkey);
+    // Kept beside the first once it differs from its default.
+    if (settings.selectionHotkey != SIniSettings::kDefaultSelectionHotkey || file.Value(kGeneral, kSelectionHotkeyKey))
+        file.Set(kGeneral, kSelectionHotkeyKey, settings.selectionHotkey);
     // Files of users who never turned it off do not grow the key.
     if (!settings.history || file.Value(kGeneral, kHistoryKey))
         file.Set(kGeneral, kHistoryKey, settings.history ? "on" : "off");

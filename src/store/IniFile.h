@@ -43,12 +43,15 @@ private:
     std::vector<SEntry> m_entries;
 };
 
-// What lumora.ini holds. The hotkey is Qt's portable key-sequence text;
-// empty means no hotkey. `history`: whether searches are remembered
+// What lumora.ini holds. The hotkeys are Qt's portable key-sequence text;
+// empty means none. `history`: whether searches are remembered
 // (`history=on|off`; anything else counts as on).
 struct SIniSettings {
     static constexpr const char* kDefaultHotkey = "Ctrl+Alt+Space";
     std::string hotkey = kDefaultHotkey;
+    // The one that brings the bar down with the selected text.
+    static constexpr const char* kDefaultSelectionHotkey = "Ctrl+Alt+Shift+Space";
+    std::string selectionHotkey = kDefaultSelectionHotkey;
     bool history = true;
     // The monitor the bar was last dragged onto, as the window system names
     // it; empty: the primary.

@@ -27,7 +27,9 @@ run_case 0 --version
 
 run_case 0 --help
 grep -q -- '--show' "$E2E_TMP/out" || fail "--help does not mention --show"
-grep -q -- '--quit' "$E2E_TMP/out" || fail "--help does not mention --quit"
+for option in --quit --search --private --selection; do
+    grep -q -- "$option" "$E2E_TMP/out" || fail "--help does not mention $option"
+done
 [[ ! -s $E2E_TMP/err ]] || fail "--help wrote to stderr: $(cat "$E2E_TMP/err")"
 
 for bad in --frobnicate -x show "--show --quit"; do

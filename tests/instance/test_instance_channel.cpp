@@ -61,6 +61,8 @@ public:
         if (m_thread.joinable()) m_thread.join();
     }
     EInstanceMessage Last() const { return m_last.load(); }
+    // Read after Join.
+    const std::string& LastPayload() const { return m_payload; }
 
 private:
     void Serve(int listenFd, int count)
@@ -76,6 +78,7 @@ private:
                 if (poll(&peer, 1, 5000) <= 0 || !ReadPeer(fd, reader)) break;
             }
             if (reader.State() == CMessageReader::EState::Done && reader.Message() != EInstanceMessage::None) {
+                m_payload = reader.Payload();
                 m_last = reader.Message();
                 SendAcknowledgement(fd);
             }
@@ -85,6 +88,7 @@ private:
     }
 
     std::atomic<EInstanceMessage> m_last{EInstanceMessage::None};
+    std::string m_payload;
     std::thread m_thread;
 };
 
@@ -126,6 +130,50 @@ TEST(MessageReader, TakesTheKnownWordsAndNothingElse)
         EXPECT_EQ(reader.State(), c.state) << c.chunks.front();
         EXPECT_EQ(reader.Message(), c.message) << c.chunks.front();
     }
+}
+
+TEST(MessageReader, ASearchCarriesExactlyItsAnnouncedTextAndNoMore)
+{
+    const std::string text = "w Dublin Bay\nrm -rf ~";
+    const std::string encoded = EncodeMessage(EInstanceMessage::Search, text);
+    EXPECT_EQ(encoded, "search 21\n" + text);
+    EXPECT_EQ(EncodeMessage(EInstanceMessage::PrivateSearch, "x"), "private 1\nx");
+    EXPECT_EQ(EncodeMessage(EInstanceMessage::Selection), "selection\n");
+    EXPECT_EQ(EncodeMessage(EInstanceMessage::Search, ""), "");
+    EXPECT_EQ(EncodeMessage(EInstanceMessage::Search, std::string(kMaxPayloadBytes + 1, 'x')), "");
+
+    // Whole, byte by byte, and followed by more than it announced.
+    for (std::size_t chunk : {encoded.size(), std::size_t{1}, std::size_t{7}}) {
+        CMessageReader reader;
+        for (std::size_t at = 0; at < encoded.size(); at += chunk) reader.Feed(encoded.substr(at, chunk));
+        reader.Feed("quit\n");
+        EXPECT_EQ(reader.State(), CMessageReader::EState::Done) << chunk;
+        EXPECT_EQ(reader.Message(), EInstanceMessage::Search);
+        EXPECT_EQ(reader.Payload(), text);
+    }
+    CMessageReader partial;
+    EXPECT_EQ(partial.Feed("private 5\nabcd"), CMessageReader::EState::Reading);
+    EXPECT_EQ(partial.Feed("efgh"), CMessageReader::EState::Done);
+    EXPECT_EQ(partial.Message(), EInstanceMessage::PrivateSearch);
+    EXPECT_EQ(partial.Payload(), "abcde");
+
+    const std::string most(kMaxPayloadBytes, 'y');
+    CMessageReader full;
+    full.Feed(EncodeMessage(EInstanceMessage::Search, most));
+    EXPECT_EQ(full.Payload(), most);
+
+    // A length that is no number of ours is an unknown word; nothing of
+    // what follows is kept.
+    for (const char* header : {"search 8193\n", "search 0\n", "search 012\n", "search -1\n", "search +5\n",
+                               "search 5x\n", "search\n", "search  5\n", "show 5\n", "quit 5\n"}) {
+        CMessageReader reader;
+        reader.Feed(std::string(header) + "hello");
+        EXPECT_EQ(reader.State(), CMessageReader::EState::Done) << header;
+        EXPECT_EQ(reader.Message(), EInstanceMessage::None) << header;
+        EXPECT_TRUE(reader.Payload().empty()) << header;
+    }
+    CMessageReader longHeader;
+    EXPECT_EQ(longHeader.Feed("search 00000000000000000005\n"), CMessageReader::EState::Overlong);
 }
 
 TEST(InstancePaths, RuntimeFolderWhenPrivateElseAFolderOfOurOwnUnderTemp)
@@ -206,6 +254,16 @@ TEST(InstanceChannel, AMessageReachesTheListenerAndIsAcknowledged)
         bar.Join();
         EXPECT_EQ(bar.Last(), EInstanceMessage::Quit);
     }
+    // The longest search's text arrives whole.
+    const std::string most(kMaxPayloadBytes, 'z');
+    {
+        FakeBar bar(listenFd, 1);
+        EXPECT_TRUE(SendToRunningBar(socketPath, EInstanceMessage::Search, most, 5s));
+        bar.Join();
+        EXPECT_EQ(bar.Last(), EInstanceMessage::Search);
+        EXPECT_EQ(bar.LastPayload(), most);
+    }
+    EXPECT_FALSE(SendToRunningBar(socketPath, EInstanceMessage::Search, most + "z", 200ms));
     CloseDescriptor(listenFd);
 }
 
