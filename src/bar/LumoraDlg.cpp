@@ -173,8 +173,9 @@ bool CLumoraDlg::eventFilter(QObject* watched, QEvent* event)
         if (m_recall->OnFieldKey(*key)) return true;
         if (IsEnterKey(key->key())) {
             RunSearch(m_query->text().toStdString());
-            // The address is on its way: a summoned bar has done its job.
-            m_summon.End(false);
+            // The address is on its way: a summoned bar has done its job,
+            // and the keyboard goes back unless the browser takes it.
+            m_summon.End(true);
         }
     } else if (watched == m_query && event->type() == QEvent::MouseButtonPress) {
         TakeKeyboard(static_cast<std::uint32_t>(static_cast<QMouseEvent*>(event)->timestamp()));

@@ -15,12 +15,17 @@ CSummon::CSummon(QWidget* bar, CAutoHide& autoHide)
       m_autoHide(autoHide)
 {}
 
+// The X server's word on the focus, not Qt's: right after a focus handed
+// back, Qt may still think the bar active.
+bool CSummon::BarHasFocus(std::uint32_t focused) const
+{
+    return focused ? focused == m_bar->internalWinId() : m_bar->isActiveWindow();
+}
+
 void CSummon::Begin()
 {
-    // The X server's word on the focus, not Qt's: right after a focus handed
-    // back on Escape, Qt may still think the bar active.
     const std::uint32_t focused = FocusedWindowId();
-    const bool barHasFocus = focused ? focused == m_bar->internalWinId() : m_bar->isActiveWindow();
+    const bool barHasFocus = BarHasFocus(focused);
     // A second summon keeps the window the first one came from.
     if (!m_active && !barHasFocus) m_focusBefore = focused;
     m_active = true;
@@ -36,7 +41,9 @@ void CSummon::End(bool returnFocus)
     m_autoHide.ShowBar(false);  // nothing with auto hide off
     const std::uint32_t previous = m_focusBefore;
     m_focusBefore = 0;
-    if (returnFocus) ReturnFocusTo(previous);
+    // A window that took the focus meanwhile (a browser raising itself) keeps
+    // it.
+    if (returnFocus && BarHasFocus(FocusedWindowId())) ReturnFocusTo(previous);
 }
 
 // Another window took the focus: the bar goes up, unless the pointer is over
