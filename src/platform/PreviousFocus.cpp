@@ -7,7 +7,6 @@
 
 #include <cstring>
 #include <optional>
-#include <string>
 
 namespace {
 
@@ -27,19 +26,6 @@ std::optional<xcb_window_t> RootWindowProperty(xcb_connection_t* connection, con
     return window;
 }
 
-// The running window manager's name, empty without one.
-std::string ManagerName(xcb_connection_t* connection)
-{
-    const xcb_window_t check = RootWindowProperty(connection, "_NET_SUPPORTING_WM_CHECK").value_or(0);
-    const xcb_atom_t nameAtom = InternAtom(connection, "_NET_WM_NAME");
-    if (check == 0 || nameAtom == XCB_ATOM_NONE) return {};
-    const auto cookie = xcb_get_property(connection, 0, check, nameAtom, XCB_GET_PROPERTY_TYPE_ANY, 0, 64);
-    const TXcbReply<xcb_get_property_reply_t> reply(xcb_get_property_reply(connection, cookie, nullptr));
-    if (!reply || reply->format != 8) return {};
-    return {static_cast<const char*>(xcb_get_property_value(reply.get())),
-            static_cast<std::size_t>(xcb_get_property_value_length(reply.get()))};
-}
-
 bool Viewable(xcb_connection_t* connection, xcb_window_t window)
 {
     const TXcbReply<xcb_get_window_attributes_reply_t> attributes(
@@ -49,15 +35,12 @@ bool Viewable(xcb_connection_t* connection, xcb_window_t window)
 
 // No X window to name: the window manager is to choose, as it does when the
 // focused window goes away.
-// WORKAROUND: mutter picks its most recent window when the focus is set to
-// the root window and nobody when it is set to None; kwin the other way
-// round (it hands the root's focus back to the bar). Measured under both,
-// with a Wayland window as the one to return to.
+// WORKAROUND: mutter then focuses its most recent window when the focus is
+// set to the root window, and nobody when it is set to None. (kwin 5.27 gives
+// the bar the focus back either way.)
 void LetGoOfFocus(xcb_connection_t* connection)
 {
-    const xcb_window_t target =
-        ManagerName(connection) == "KWin" ? xcb_window_t{XCB_WINDOW_NONE} : RootWindow(connection);
-    xcb_set_input_focus(connection, XCB_INPUT_FOCUS_NONE, target, XCB_CURRENT_TIME);
+    xcb_set_input_focus(connection, XCB_INPUT_FOCUS_NONE, RootWindow(connection), XCB_CURRENT_TIME);
 }
 
 }  // namespace
