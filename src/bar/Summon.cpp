@@ -26,8 +26,12 @@ void CSummon::Begin()
 {
     const std::uint32_t focused = FocusedWindowId();
     const bool barHasFocus = BarHasFocus(focused);
-    // A second summon keeps the window the first one came from.
-    if (!m_active && !barHasFocus) m_focusBefore = focused;
+    // A second summon keeps the window the first one came from; a summon
+    // of a bar that had the focus already has none to give back.
+    if (!m_active) {
+        m_focusTaken = !barHasFocus;
+        m_focusBefore = barHasFocus ? 0 : focused;
+    }
     m_active = true;
     m_activated = barHasFocus;
     m_pointerSeen = m_autoHide.BarRect().contains(QCursor::pos());
@@ -43,7 +47,7 @@ void CSummon::End(bool returnFocus)
     m_focusBefore = 0;
     // A window that took the focus meanwhile (a browser raising itself) keeps
     // it.
-    if (returnFocus && BarHasFocus(FocusedWindowId())) ReturnFocusTo(previous);
+    if (returnFocus && m_focusTaken && BarHasFocus(FocusedWindowId())) ReturnFocusTo(previous);
 }
 
 // Another window took the focus: the bar goes up, unless the pointer is over

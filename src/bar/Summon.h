@@ -39,5 +39,6 @@ private:
     bool m_active = false;
     bool m_pointerSeen = false;  // the pointer has been over the bar since
     bool m_activated = false;    // the bar has had the focus since
+    bool m_focusTaken = false;   // the summon took the focus from another window
     std::uint32_t m_focusBefore = 0;
 };
