@@ -15,7 +15,7 @@ packages=(
   xvfb xauth xdotool xclip openbox x11-utils x11-xkb-utils x11-xserver-utils
   xserver-xorg-core xserver-xorg-video-dummy
   kwin-wayland xwayland dbus procps
-  mutter pipewire wireplumber python3 python3-gi
+  mutter pipewire wireplumber python3 python3-gi zenity
   fonts-dejavu-core desktop-file-utils file
   reuse lintian appstream man-db dpkg-dev python3-markdown
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n

@@ -18,7 +18,7 @@ void CLumoraDlg::PrepareSearchRecall()
         // A clicked entry is searched as if typed and entered.
         connect(m_recall, &CSearchRecall::entryChosen, this, [this] {
             RunSearch(m_query->text().toStdString());
-            m_summon.End(false);
+            m_summon.End(true);
         });
         // Auto hide held the bar down for the list; it may decide now.
         connect(m_recall, &CSearchRecall::listClosed, &m_autoHide, &CAutoHide::WakePolls);

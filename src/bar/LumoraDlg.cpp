@@ -197,8 +197,9 @@ bool CLumoraDlg::eventFilter(QObject* watched, QEvent* event)
         if (IsEnterKey(key->key())) {
             const bool shift = key->modifiers() & Qt::ShiftModifier;
             RunSearch(m_query->text().toStdString(), shift ? ESearchWindow::Private : ESearchWindow::Normal);
-            // The address is on its way: a summoned bar has done its job.
-            m_summon.End(false);
+            // The address is on its way: a summoned bar has done its job,
+            // and the keyboard goes back unless the browser takes it.
+            m_summon.End(true);
         }
     } else if (watched == m_query && event->type() == QEvent::ContextMenu &&
                static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard) {

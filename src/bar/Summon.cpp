@@ -15,14 +15,23 @@ CSummon::CSummon(QWidget* bar, CAutoHide& autoHide)
       m_autoHide(autoHide)
 {}
 
+// The X server's word on the focus, not Qt's: right after a focus handed
+// back, Qt may still think the bar active.
+bool CSummon::BarHasFocus(std::uint32_t focused) const
+{
+    return focused ? focused == m_bar->internalWinId() : m_bar->isActiveWindow();
+}
+
 void CSummon::Begin()
 {
-    // The X server's word on the focus, not Qt's: right after a focus handed
-    // back on Escape, Qt may still think the bar active.
     const std::uint32_t focused = FocusedWindowId();
-    const bool barHasFocus = focused ? focused == m_bar->internalWinId() : m_bar->isActiveWindow();
-    // A second summon keeps the window the first one came from.
-    if (!m_active && !barHasFocus) m_focusBefore = focused;
+    const bool barHasFocus = BarHasFocus(focused);
+    // A second summon keeps the window the first one came from; a summon
+    // of a bar that had the focus already has none to give back.
+    if (!m_active) {
+        m_focusTaken = !barHasFocus;
+        m_focusBefore = barHasFocus ? 0 : focused;
+    }
     m_active = true;
     m_activated = barHasFocus;
     m_pointerSeen = m_autoHide.BarRect().contains(QCursor::pos());
@@ -36,7 +45,9 @@ void CSummon::End(bool returnFocus)
     m_autoHide.ShowBar(false);  // nothing with auto hide off
     const std::uint32_t previous = m_focusBefore;
     m_focusBefore = 0;
-    if (returnFocus) ReturnFocusTo(previous);
+    // A window that took the focus meanwhile (a browser raising itself) keeps
+    // it.
+    if (returnFocus && m_focusTaken && BarHasFocus(FocusedWindowId())) ReturnFocusTo(previous);
 }
 
 // Another window took the focus: the bar goes up, unless the pointer is over

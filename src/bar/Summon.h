@@ -12,7 +12,7 @@ class QWidget;
 // it stays down while the user types, until Escape, a search by Enter, the
 // focus going to another window with the pointer elsewhere, or the pointer's
 // entering and leaving the bar. It remembers the window that had the focus
-// before, for Escape to return to.
+// before, for Escape and Enter to return to.
 class CSummon {
 public:
     CSummon(QWidget* bar, CAutoHide& autoHide);
@@ -23,7 +23,8 @@ public:
     // asks for the keyboard itself.
     void Begin();
     // Ends a summon: the bar goes up (with auto hide on); with
-    // `returnFocus` the focus goes back where it was before.
+    // `returnFocus` the focus goes back where it was before, if the bar
+    // still has it.
     void End(bool returnFocus);
     // The bar's activation changed.
     void OnActivationChange();
@@ -31,10 +32,13 @@ public:
     void OnCrossing(bool entered);
 
 private:
+    bool BarHasFocus(std::uint32_t focused) const;
+
     QWidget* m_bar;
     CAutoHide& m_autoHide;
     bool m_active = false;
     bool m_pointerSeen = false;  // the pointer has been over the bar since
     bool m_activated = false;    // the bar has had the focus since
+    bool m_focusTaken = false;   // the summon took the focus from another window
     std::uint32_t m_focusBefore = 0;
 };

@@ -4,8 +4,10 @@
 # The bar on a GNOME Wayland desktop (headless mutter, the bar through
 # XWayland), driven with the compositor's own pointer and keyboard: where it
 # sits and that it has no frame, that it takes the keyboard at start and a
-# search typed there reaches the opener, and that auto hide follows the real
-# pointer off the bar onto the bare desktop and back onto the strip.
+# search typed there reaches the opener, that auto hide follows the real
+# pointer off the bar onto the bare desktop and back onto the strip, and that
+# a summon from a native Wayland window gives that window the keyboard back
+# on Escape and after Enter.
 # XTEST would move only Xwayland's pointer, which the compositor never sees,
 # so xdotool here only reads the windows' state.
 # Usage: test_mutter_desktop.sh <path to lumora>
@@ -73,6 +75,47 @@ off_bar() {
 }
 off_bar downwards "$field_x" 400
 off_bar sideways $((bar_x - 250)) "$field_y"
+
+# --- (d) a summon from a native Wayland window ---------------------------------------
+# X has no name for that window: Escape and Enter must let the compositor hand
+# the keyboard back. zenity's protocol log shows each keyboard enter.
+e2e_require zenity
+env -i "${E2E_ENV[@]}" GDK_BACKEND=wayland WAYLAND_DEBUG=client NO_AT_BRIDGE=1 \
+    zenity --entry --text Lumora >"$E2E_TMP/zenity.out" 2>"$E2E_TMP/zenity.log" &
+ZENITY_PID=$!
+e2e_own "$ZENITY_PID"
+keyboard_enters() { grep -c 'wl_keyboard@[0-9]*\.enter(' "$E2E_TMP/zenity.log" || true; }
+zenity_has_keyboard() { (($(keyboard_enters) >= $1)); }
+wait_for 10 grep -q 'wl_surface@[0-9]*\.enter(wl_output' "$E2E_TMP/zenity.log"
+# Off the strip onto the desktop, then a click into zenity (mutter places the
+# first window at the top left).
+glide "$strip_x" 1 "$strip_x" 400
+wait_top 3 "$BAR_HIDDEN"
+wl_input move 100 100
+wl_input click
+wait_for 3 zenity_has_keyboard 1
+wl_input type ab
+summon_from_zenity() {
+    e2e_env timeout 10 "$LUMORA" --show || fail "lumora --show exited with $?"
+    wait_top 5 "$BAR_SHOWN"
+    wait_for 3 has_focus "$LUMORA_WIN"
+}
+summon_from_zenity
+wl_input type lost
+wl_input key Escape
+wait_top 5 "$BAR_HIDDEN"
+wait_for 3 zenity_has_keyboard 2
+wl_input type cd
+summon_from_zenity
+wl_input type wayland
+wl_input key Return
+wait_for 3 record_has_lines 2
+[[ $(record_line 2) == "https://www.google.com/search?q=wayland" ]] || fail "opened '$(record_line 2)'"
+wait_for 3 zenity_has_keyboard 3
+wl_input type ef
+wl_input key Return
+wait_for 5 eval '! kill -0 "$ZENITY_PID" 2>/dev/null'
+[[ $(cat "$E2E_TMP/zenity.out") == abcdef ]] || fail "zenity got '$(cat "$E2E_TMP/zenity.out")', expected 'abcdef'"
 
 kill -0 "$LUMORA_PID" 2>/dev/null || fail "lumora exited"
 note "ok"
