@@ -141,16 +141,7 @@ void CAutoHide::Pin()
     const QRect window(WindowSystemPosition(m_bar), m_bar->size());
     if (window.top() < m_monitorTop) return;
     m_left = window.left();
-    if (!m_enabled()) {
-        MoveTop(ShownTop());
-        return;
-    }
-    // Retracted as a hide would leave it, so the strip brings it down again;
-    // a bar still taken for shown would wait for the pointer to leave first.
-    m_shown = false;
-    MoveTop(HiddenTop());
-    StopPoll(HidePoll);
-    StartPoll(ShowPoll);
+    MoveTop(m_enabled() ? HiddenTop() : ShownTop());
 }
 
 // The pin waits for the bar to be moved (OnBarMoved) and then looks once,
