@@ -48,10 +48,12 @@ check_root() {
   if ldd "$root/usr/bin/lumora" | grep -q libQt6; then fail "$what: usr/bin/lumora loads Qt"; fi
   # SQLite loads with the importers' module, not with the bar (LZ4 and zlib
   # come with Qt's own dependencies anyway).
-  if ldd "$root/usr/libexec/lumora/lumora-bar" | grep -q libsqlite3; then
-    fail "$what: lumora-bar loads SQLite"
-  fi
-  ldd "$root/usr/libexec/lumora/lumora-import.so" | grep -q libsqlite3 || fail "$what: the importers' module lacks SQLite"
+  # (ldd's whole answer first: grep -q stopping early would fail the pipe.)
+  local libs
+  libs=$(ldd "$root/usr/libexec/lumora/lumora-bar")
+  if grep -q libsqlite3 <<<"$libs"; then fail "$what: lumora-bar loads SQLite"; fi
+  libs=$(ldd "$root/usr/libexec/lumora/lumora-import.so")
+  grep -q libsqlite3 <<<"$libs" || fail "$what: the importers' module lacks SQLite"
   local entry=$root/usr/share/applications/org.lumora_search.Lumora.desktop
   desktop-file-validate "$entry" \
     || fail "$what: the menu entry does not validate"
