@@ -13,14 +13,6 @@
 
 namespace {
 
-// A font height as the settings hold it: negative is the character height in
-// pixels, positive the cell height, 0 the face's default size.
-void ApplyFontHeight(QFont& font, int height)
-{
-    if (height == 0) return;
-    font.setPixelSize(std::clamp(std::abs(height), 1, 400));
-}
-
 // Seeded once: seeding from the clock at each use would repeat the same
 // draws for every click within one second.
 std::mt19937& SchemeRandom()
@@ -80,10 +72,7 @@ void CLumoraDlg::ApplyFonts()
 {
     m_engineFont = MakeEngineFont();
 
-    // The stored weight flag is never a real weight: the query font always
-    // starts in the face's regular weight.
-    m_queryFont = QFont(InstalledFace(QString::fromStdString(m_settings.FaceName())));
-    ApplyFontHeight(m_queryFont, m_settings.fontHeight);
-    m_queryFont.setItalic(m_settings.fontItalic != 0);
+    // The stored weight flag is never a real weight.
+    m_queryFont = MakeQueryFont(m_settings.FaceName(), m_settings.fontHeight, m_settings.fontItalic != 0);
     m_query->setFont(m_queryFont);
 }

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstdlib>
 
 // ---- Colour schemes ----------------------------------------------------
 
@@ -180,6 +181,14 @@ QFont MakeEngineFont()
 QFont MakeGoFont()
 {
     return MakeBarFont(11, QFont::Normal);
+}
+
+QFont MakeQueryFont(const std::string& face, int height, bool italic)
+{
+    QFont font(InstalledFace(QString::fromStdString(face)));
+    if (height != 0) font.setPixelSize(std::clamp(std::abs(height), 1, 400));
+    font.setItalic(italic);
+    return font;
 }
 
 // ---- Pixel shapes ----------------------------------------------------------

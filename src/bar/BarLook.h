@@ -139,6 +139,12 @@ QFont MakeEngineFont();
 // The "Go" glyph's font: the bar's face, 11-pixel characters, normal weight.
 QFont MakeGoFont();
 
+// The query field's font from the stored face, height and slant, always in
+// the face's regular weight. A height as the settings hold it: negative is
+// the character height in pixels, positive the cell height, 0 the face's
+// default size.
+QFont MakeQueryFont(const std::string& face, int height, bool italic);
+
 // ---- Pixel shapes ----------------------------------------------------------
 
 // A shape as horizontal runs of pixels, each one row high.

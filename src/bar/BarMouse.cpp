@@ -65,7 +65,9 @@ void CLumoraDlg::OnLButtonDown(const QPoint& point)
 
 void CLumoraDlg::OnLButtonUp(const QPoint& point, Qt::KeyboardModifiers modifiers)
 {
+    const bool dragged = m_autoHide.IsDragging();
     m_autoHide.OnButtonUp();
+    if (dragged) m_barScreen->OnDragEnd();
 
     // The end of a drag is a click like any other.
     if (m_layout.engineBox.contains(point)) {

@@ -78,6 +78,17 @@ void CBarScreen::OnDragMove(const QPoint& screen)
     m_autoHide.SetMonitorTop(monitor.rect.top());
 }
 
+void CBarScreen::OnDragEnd()
+{
+    const std::vector<SMonitor> monitors = CurrentMonitors();
+    for (const SMonitor& monitor : monitors) {
+        if (monitor.name != m_current) continue;
+        const int left = LeftAfterDrag(m_autoHide.Left(), monitor.rect, m_bar->width());
+        if (left != m_autoHide.Left()) m_autoHide.MoveTo(left, monitor.rect.top());
+        return;
+    }
+}
+
 void CBarScreen::Recheck()
 {
     const std::vector<SMonitor> monitors = CurrentMonitors();

@@ -32,6 +32,8 @@ public:
 
     // A drag's pointer at `screen` (the whole desktop's coordinates).
     void OnDragMove(const QPoint& screen);
+    // The drag has let go: the bar stays where its monitor shows it.
+    void OnDragEnd();
 
     // The monitor the bar hangs from now, and the one it was last dragged
     // onto (what lumora.ini keeps).

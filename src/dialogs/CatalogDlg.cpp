@@ -474,7 +474,7 @@ void CCatalogDlg::keyPressEvent(QKeyEvent* event)
 
 void CCatalogDlg::OnImport()
 {
-    CImportDlg import(m_working, FindImportSources(SImportPlaces::FromEnvironment()), this);
+    CImportDlg import(m_working, CImportDlg::FoundSources(), this);
     if (import.exec() != QDialog::Accepted) return;
     const std::vector<SSearch> chosen = import.ChosenEngines();
     if (chosen.empty()) return;

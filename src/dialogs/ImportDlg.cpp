@@ -4,6 +4,7 @@
 #include "dialogs/ImportDlg.h"
 
 #include "dialogs/AccessibleNames.h"
+#include "import/ImportModule.h"
 #include "store/TextUtil.h"
 
 #include <QCoreApplication>
@@ -54,7 +55,24 @@ QString SkippedText(const SImportResult& result)
     return parts.join(QStringLiteral("; "));
 }
 
+// A missing module reads as a source that cannot be read.
+SImportResult ReadSource(const SImportSource& source)
+{
+    std::string problem;
+    if (const SImportFunctions* importers = ImportFunctions(&problem)) return importers->readSource(source);
+    SImportResult result;
+    result.unreadable = problem;
+    return result;
+}
+
 }  // namespace
+
+std::vector<SImportSource> CImportDlg::FoundSources()
+{
+    const SImportFunctions* importers = ImportFunctions();
+    if (!importers) return {};
+    return importers->findSources(importers->placesFromEnvironment());
+}
 
 CImportDlg::CImportDlg(const CEngineList& existing, const std::vector<SImportSource>& sources, QWidget* parent)
     : QDialog(parent),
@@ -92,7 +110,7 @@ CImportDlg::CImportDlg(const CEngineList& existing, const std::vector<SImportSou
 
     m_sources->addItem(tr(kOpenSearchRow));
     for (const SImportSource& source : sources)
-        AddLoaded(source, ReadImportSource(source), static_cast<int>(m_loaded.size()));
+        AddLoaded(source, ReadSource(source), static_cast<int>(m_loaded.size()));
 
     connect(m_sources, &QListWidget::currentRowChanged, this, &CImportDlg::ShowSource);
     // Keys reach "OpenSearch file..." through the filter: activation from the
@@ -231,9 +249,15 @@ void CImportDlg::OnOpenSearchFile()
 {
     const QString path = m_chooseFile ? m_chooseFile(this) : QString();
     if (path.isEmpty()) return;
-    const SImportSource source = OpenSearchSource(path.toStdString());
+    SImportSource source;
+    if (const SImportFunctions* importers = ImportFunctions()) {
+        source = importers->openSearchSource(path.toStdString());
+    } else {
+        source.kind = ESourceKind::OpenSearch;
+        source.label = source.path = path.toStdString();
+    }
     const int row = static_cast<int>(m_loaded.size());
-    AddLoaded(source, ReadImportSource(source), row);
+    AddLoaded(source, ReadSource(source), row);
     ChooseSource(row);
 }
 

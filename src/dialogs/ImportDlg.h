@@ -33,6 +33,10 @@ public:
     CImportDlg(const CEngineList& existing, const std::vector<SImportSource>& sources, QWidget* parent = nullptr);
     ~CImportDlg() override;
 
+    // The sources found in the user's home and the system's folders; none
+    // when the importers cannot be loaded (each read then says why).
+    static std::vector<SImportSource> FoundSources();
+
     // The ticked engines of every source, in source order, as catalogue
     // entries: not in the engine menu, the source's name as group, its keyword
     // as abbreviation. A template already in the catalogue, or chosen from an

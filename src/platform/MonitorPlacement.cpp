@@ -49,3 +49,10 @@ int CheckedLeft(int left, const QRect& monitor, int barWidth)
     if (offset < 0 || offset > monitor.width() - kMinVisible) return CenterOnMonitor(monitor, barWidth);
     return left;
 }
+
+int LeftAfterDrag(int left, const QRect& monitor, int barWidth)
+{
+    if (static_cast<long long>(left) + barWidth <= monitor.left()) return monitor.left();
+    if (left > monitor.right()) return monitor.right() + 1 - barWidth;
+    return left;
+}

@@ -33,3 +33,9 @@ int CenterOnMonitor(const QRect& monitor, int barWidth);
 // `left` when at least 50 pixels of the bar stay on `monitor`'s width, else
 // the bar centred on it.
 int CheckedLeft(int left, const QRect& monitor, int barWidth);
+
+// Where a drag that let go of the bar at `left` leaves it on `monitor`: where
+// it is while any of its width lies on the monitor, else moved sideways onto
+// the monitor's nearer end. A drag through the gap beside a lower monitor
+// would otherwise leave it where no monitor shows it.
+int LeftAfterDrag(int left, const QRect& monitor, int barWidth);

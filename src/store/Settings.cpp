@@ -31,8 +31,6 @@ constexpr std::size_t kOffTransparency = 296;
 constexpr std::size_t kOffReserved4 = 300;
 constexpr std::size_t kOffButtonView = 304;
 
-constexpr std::int32_t kDefaultFontHeight = -11;
-
 // The smallest part of the bar that must stay on the desktop.
 constexpr int kMinVisible = 50;
 

@@ -14,6 +14,8 @@ inline constexpr std::size_t kSettingsSize = 308;
 // The face of the bar's own texts (the engine's name, "Go", the links) and
 // the query field's default face.
 inline constexpr char kBarFaceName[] = "Tahoma";
+// The query field's default height: 11-pixel characters.
+inline constexpr std::int32_t kDefaultFontHeight = -11;
 
 // Every persisted option of the bar. The byte image is defined by
 // EncodeSettings/DecodeSettings, never by the struct's layout.

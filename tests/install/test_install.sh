@@ -16,6 +16,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 expected=(
   usr/bin/lumora
   usr/libexec/lumora/lumora-bar
+  usr/libexec/lumora/lumora-import.so
   usr/share/applications/org.lumora_search.Lumora.desktop
   usr/share/metainfo/org.lumora_search.Lumora.metainfo.xml
   usr/share/man/man1/lumora.1.gz
@@ -45,6 +46,14 @@ check_root() {
     fail "$what: lumora started without a display"
   [[ $said == *"no display to show the bar on"* ]] || fail "$what: the installed lumora did not reach its bar: $said"
   if ldd "$root/usr/bin/lumora" | grep -q libQt6; then fail "$what: usr/bin/lumora loads Qt"; fi
+  # SQLite loads with the importers' module, not with the bar (LZ4 and zlib
+  # come with Qt's own dependencies anyway).
+  # (ldd's whole answer first: grep -q stopping early would fail the pipe.)
+  local libs
+  libs=$(ldd "$root/usr/libexec/lumora/lumora-bar")
+  if grep -q libsqlite3 <<<"$libs"; then fail "$what: lumora-bar loads SQLite"; fi
+  libs=$(ldd "$root/usr/libexec/lumora/lumora-import.so")
+  grep -q libsqlite3 <<<"$libs" || fail "$what: the importers' module lacks SQLite"
   local entry=$root/usr/share/applications/org.lumora_search.Lumora.desktop
   desktop-file-validate "$entry" \
     || fail "$what: the menu entry does not validate"

@@ -54,6 +54,21 @@ TEST(MonitorPlacement, StoredXIsCheckedAgainstItsMonitor)
     EXPECT_EQ(CheckedLeft(INT32_MIN, QRect(0, 0, 1024, 768), kBar), 407);
 }
 
+// The external on the right, its top above the laptop's: a drag along the
+// external's top can run into the gap above the laptop.
+TEST(MonitorPlacement, ADragLetGoWhereNoMonitorShowsTheBarEndsOnItsMonitor)
+{
+    const QRect external(1280, 0, 1920, 1024);
+    EXPECT_EQ(LeftAfterDrag(300, external, kBar), 1280);
+    EXPECT_EQ(LeftAfterDrag(1280 - kBar, external, kBar), 1280);
+    EXPECT_EQ(LeftAfterDrag(INT32_MIN, external, kBar), 1280);
+    EXPECT_EQ(LeftAfterDrag(3200, external, kBar), 3200 - kBar);
+    // A pixel on the monitor is enough: the bar stays where it was let go.
+    EXPECT_EQ(LeftAfterDrag(1280 - kBar + 1, external, kBar), 1280 - kBar + 1);
+    EXPECT_EQ(LeftAfterDrag(3199, external, kBar), 3199);
+    EXPECT_EQ(LeftAfterDrag(-100, QRect(0, 0, 1024, 768), kBar), -100);
+}
+
 TEST(MonitorPlacement, PointsInGapsBelongToNoMonitor)
 {
     EXPECT_EQ(MonitorAt(kLaptopBelow, QPoint(10, 230)), 0);
