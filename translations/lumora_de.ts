@@ -29,6 +29,21 @@
     </message>
 </context>
 <context>
+    <name>CBarAccessible</name>
+    <message>
+        <source>Search</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Search with %1</source>
+        <translation>Mit %1 suchen</translation>
+    </message>
+</context>
+<context>
     <name>CCatalogDlg</name>
     <message>
         <source>Add...</source>
@@ -89,6 +104,10 @@
     <message>
         <source>Update Built-in Engines...</source>
         <translation>Integrierte Suchmaschinen aktualisieren...</translation>
+    </message>
+    <message>
+        <source>Engines</source>
+        <translation>Suchmaschinen</translation>
     </message>
 </context>
 <context>
@@ -176,6 +195,14 @@
     <message>
         <source>None</source>
         <translation>Keines</translation>
+    </message>
+    <message>
+        <source>Keys that bring it down with the text selected in any program:</source>
+        <translation>Tasten, die sie mit dem in einem beliebigen Programm markierten Text herunterholen:</translation>
+    </message>
+    <message>
+        <source>%1 cannot summon the bar both ways; choose two combinations.</source>
+        <translation>%1 kann die Leiste nicht auf beide Arten herunterholen; wählen Sie zwei Kombinationen.</translation>
     </message>
 </context>
 <context>
@@ -266,6 +293,21 @@
     </message>
 </context>
 <context>
+    <name>CLumoraDlg</name>
+    <message>
+        <source>%1 could not be started</source>
+        <translation>%1 konnte nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>No private window: no default browser is set</source>
+        <translation>Kein privates Fenster: Es ist kein Standardbrowser eingestellt</translation>
+    </message>
+    <message>
+        <source>No private window for %1</source>
+        <translation>Kein privates Fenster für %1</translation>
+    </message>
+</context>
+<context>
     <name>CUpdateBuiltinsDlg</name>
     <message>
         <source>Update Built-in Engines</source>
@@ -298,6 +340,10 @@
     <message>
         <source>closed in %1: unticked</source>
         <translation>%1 eingestellt: Häkchen entfernt</translation>
+    </message>
+    <message>
+        <source>Engines to update</source>
+        <translation>Zu aktualisierende Suchmaschinen</translation>
     </message>
 </context>
 <context>

@@ -4,8 +4,8 @@
 // The bar's command routing, its menus and the dialogs its commands open.
 #include "bar/LumoraDlg.h"
 
-#include "bar/EngineHint.h"
 #include "bar/BarAccessible.h"
+#include "bar/EngineHint.h"
 #include "dialogs/AboutDlg.h"
 #include "dialogs/CatalogDlg.h"
 #include "dialogs/ProductLinks.h"

@@ -259,7 +259,7 @@ private:
     // own, even when it comes within the double-click time.
     bool m_popupSincePress = false;
 
-    CSearchRecall* m_recall = nullptr;  // earlier searches; child of the bar
-    CBarNotice* m_notice = nullptr;     // child of the bar
+    CSearchRecall* m_recall = nullptr;       // earlier searches; child of the bar
+    CBarNotice* m_notice = nullptr;          // child of the bar
     CBarAccessible* m_accessible = nullptr;  // what screen readers see; child of the bar
 };
