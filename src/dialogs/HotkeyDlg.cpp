@@ -45,9 +45,11 @@ CHotkeyDlg::CHotkeyDlg(const QKeySequence& current, TryHotkey tryHotkey, QWidget
     row->addWidget(none);
     layout->addLayout(row);
 
-    layout->addWidget(new QLabel(tr("Keys that bring it down with the text selected in any program:"), this));
+    auto* selectionPrompt = new QLabel(tr("Keys that bring it down with the text selected in any program:"), this);
+    layout->addWidget(selectionPrompt);
     auto* selectionRow = new QHBoxLayout;
     m_selectionField = new QKeySequenceEdit(this);
+    BindLabel(selectionPrompt, m_selectionField);
     selectionRow->addWidget(m_selectionField, 1);
     auto* selectionNone = new QPushButton(tr("None"), this);
     selectionNone->setAutoDefault(false);
