@@ -3,6 +3,7 @@
 
 #include "import/KdeProviders.h"
 
+#include "desktop/KeyFile.h"
 #include "import/Templates.h"
 #include "store/ReadFile.h"
 
@@ -22,30 +23,6 @@ std::string_view Trim(std::string_view s)
     while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
     while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
     return s;
-}
-
-// The desktop entry escapes: \s \n \t \r \\. Any other backslash stays as
-// it is, so "\{@}" written with one backslash still reads as "\{@}".
-std::string Unescape(std::string_view value)
-{
-    std::string out;
-    out.reserve(value.size());
-    for (std::size_t i = 0; i < value.size(); ++i) {
-        if (value[i] != '\\' || i + 1 == value.size()) {
-            out += value[i];
-            continue;
-        }
-        switch (value[i + 1]) {
-        case 's': out += ' '; break;
-        case 'n': out += '\n'; break;
-        case 't': out += '\t'; break;
-        case 'r': out += '\r'; break;
-        case '\\': out += '\\'; break;
-        default: out += '\\'; continue;
-        }
-        ++i;
-    }
-    return out;
 }
 
 }  // namespace
@@ -70,7 +47,7 @@ SKdeProvider ParseKdeProvider(const std::vector<std::uint8_t>& bytes)
         const std::size_t eq = line.find('=');
         if (eq == std::string_view::npos) continue;
         const std::string_view key = Trim(line.substr(0, eq));
-        const std::string value = Unescape(Trim(line.substr(eq + 1)));
+        const std::string value = UnescapeValue(Trim(line.substr(eq + 1)));
         if (key == "Name") {
             p.name = value;
         } else if (key == "Query") {
