@@ -12,6 +12,11 @@
 
 #include <QLineEdit>
 
+bool CLumoraDlg::NoticeShown() const
+{
+    return m_notice && m_notice->isVisible();
+}
+
 void CLumoraDlg::OpenPrivateWindow(const std::string& address)
 {
     const SPrivateLaunch launch = PrivateWindowLaunch(XdgDirsFromEnvironment(), address);

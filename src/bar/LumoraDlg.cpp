@@ -68,10 +68,7 @@ CLumoraDlg::CLumoraDlg()
     : m_hIcon(AppIconImage32()),
       m_autoHide(
           this, [this] { return m_settings.autoHide != 0; },
-          [this] {
-              return m_summon.IsActive() || (m_recall && m_recall->HoldsBarDown()) ||
-                     (m_notice && m_notice->isVisible());
-          }),
+          [this] { return m_summon.IsActive() || (m_recall && m_recall->HoldsBarDown()) || NoticeShown(); }),
       m_summon(this, m_autoHide)
 {
     setWindowIcon(m_hIcon);
@@ -200,6 +197,8 @@ void CLumoraDlg::RunSearch(std::string query, ESearchWindow window)
         OpenPrivateWindow(address);
         return;
     }
+    // A notice of an earlier private search is old news.
+    if (m_notice) m_notice->hide();
     OpenAddress(address);
     RecordSearch(typed);
 }
@@ -216,8 +215,9 @@ bool CLumoraDlg::eventFilter(QObject* watched, QEvent* event)
             const bool shift = key->modifiers() & Qt::ShiftModifier;
             RunSearch(m_query->text().toStdString(), shift ? ESearchWindow::Private : ESearchWindow::Normal);
             // The address is on its way: a summoned bar has done its job,
-            // and the keyboard goes back unless the browser takes it.
-            m_summon.End(true);
+            // and the keyboard goes back unless the browser takes it. When
+            // nothing could open, the bar stays down with the notice why.
+            if (!NoticeShown()) m_summon.End(true);
         }
     } else if (watched == m_query && event->type() == QEvent::ContextMenu &&
                static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard) {

@@ -183,6 +183,7 @@ private:
     // A new private window of the default browser, or a notice why not
     // (BarPrivateSearch.cpp).
     void OpenPrivateWindow(const std::string& address);
+    bool NoticeShown() const;
 
     // Mouse and auto hide (BarMouse.cpp).
     void ToggleAutoHide();
