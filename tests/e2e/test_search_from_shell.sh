@@ -4,8 +4,8 @@
 # "lumora --search": a start with no bar running becomes the bar and
 # searches; a later one hands the text over and the bar searches it without
 # coming down; quotes, $(...) and ";" in the text run nothing; a text over
-# 8192 bytes is refused with exit code 2; a private search is not
-# remembered.
+# 8192 bytes is refused with exit code 2; a private search starts the
+# default browser's private window and is not remembered.
 # Usage: test_search_from_shell.sh <path to lumora>
 # shellcheck source=bar.sh
 source "$(dirname "$0")/bar.sh"
@@ -14,6 +14,23 @@ e2e_setup "$@"
 history=$E2E_TMP/state/Lumora/history
 
 exited() { ! kill -0 "$1" 2>/dev/null; }
+
+# The default browser: a fake firefox-esr from the test's own folders, which
+# records its arguments. No browser of the machine's is ever found.
+launches=$E2E_TMP/browser.record
+: >"$launches"
+mkdir -p "$E2E_TMP/system-data/applications" "$E2E_TMP/system-config"
+E2E_ENV+=(XDG_DATA_DIRS="$E2E_TMP/system-data" XDG_CONFIG_DIRS="$E2E_TMP/system-config")
+cat >"$E2E_TMP/bin/firefox-esr" <<SCRIPT
+#!/bin/sh
+line=firefox-esr
+for a in "\$@"; do line="\$line [\$a]"; done
+printf '%s\n' "\$line" >>'$launches'
+SCRIPT
+chmod +x "$E2E_TMP/bin/firefox-esr"
+printf '[Desktop Entry]\nType=Application\nName=Firefox ESR\nExec=firefox-esr %%u\n' \
+    >"$E2E_TMP/system-data/applications/firefox-esr.desktop"
+printf '[Default Applications]\nx-scheme-handler/https=firefox-esr.desktop\n' >"$E2E_TMP/config/mimeapps.list"
 
 # later <args...>: a start that hands over; its exit code in later_rc.
 later() {
@@ -67,9 +84,12 @@ later --search "$(head -c 8192 /dev/zero | tr '\0' y)"
 ((later_rc == 0)) || fail "--search of 8192 bytes exited with $later_rc: $(cat "$E2E_TMP/later.err")"
 expect_record 4 "https://www.google.com/search?q=$(head -c 8192 /dev/zero | tr '\0' y)"
 
-# --- private: reaches the bar, opens nothing through the opener, is not kept ------
+# --- private: the browser's private window, nothing through the opener, not kept --
 later --search --private secret words
 ((later_rc == 0)) || fail "--search --private exited with $later_rc: $(cat "$E2E_TMP/later.err")"
+wait_for 5 test -s "$launches"
+[[ $(cat "$launches") == 'firefox-esr [--private-window] [https://www.google.com/search?q=secret+words]' ]] ||
+    fail "the private search started: $(cat "$launches")"
 later --search last
 expect_record 5 'https://www.google.com/search?q=last'
 (($(record_count) == 5)) || fail "the private search went to the opener: $(cat "$E2E_RECORD")"
