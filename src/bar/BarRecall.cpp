@@ -15,10 +15,11 @@ void CLumoraDlg::PrepareSearchRecall()
     if (!m_recall) {
         m_recall = new CSearchRecall(
             m_query, [this] { return CompletionLookOf(*this); }, this);
-        // A clicked entry is searched as if typed and entered.
+        // A clicked entry is searched as if typed and entered, the keyboard
+        // given back first as after Enter.
         connect(m_recall, &CSearchRecall::entryChosen, this, [this] {
-            RunSearch(m_query->text().toStdString());
             m_summon.End(true);
+            RunSearch(m_query->text().toStdString());
         });
         // Auto hide held the bar down for the list; it may decide now.
         connect(m_recall, &CSearchRecall::listClosed, &m_autoHide, &CAutoHide::WakePolls);

@@ -212,12 +212,19 @@ bool CLumoraDlg::eventFilter(QObject* watched, QEvent* event)
         if (OnBarKey(*key)) return true;
         if (m_recall->OnFieldKey(*key)) return true;
         if (IsEnterKey(key->key())) {
-            const bool shift = key->modifiers() & Qt::ShiftModifier;
-            RunSearch(m_query->text().toStdString(), shift ? ESearchWindow::Private : ESearchWindow::Normal);
-            // The address is on its way: a summoned bar has done its job,
-            // and the keyboard goes back unless the browser takes it. When
-            // nothing could open, the bar stays down with the notice why.
-            if (!NoticeShown()) m_summon.End(true);
+            const std::string query = m_query->text().toStdString();
+            if (key->modifiers() & Qt::ShiftModifier) {
+                RunSearch(query, ESearchWindow::Private);
+                // When nothing could open, the bar stays down with the
+                // notice why.
+                if (!NoticeShown()) m_summon.End(true);
+            } else {
+                // A summoned bar has done its job. The keyboard goes back
+                // before the browser starts, so that a browser raising
+                // itself always comes after, and keeps it.
+                m_summon.End(true);
+                RunSearch(query);
+            }
         }
     } else if (watched == m_query && event->type() == QEvent::ContextMenu &&
                static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard) {
