@@ -104,10 +104,6 @@ CLumoraDlg::CLumoraDlg()
     m_barScreen = new CBarScreen(this, m_autoHide);
     OnInitDialog();
     m_barScreen->Watch();
-    // A press on a box does what a click on it does.
-    m_accessible = new CBarAccessible(this, {[this] { OpenPopup(EngineMenu(), m_layout.engineBox); },
-                                             [this] { OpenPopup(OptionsMenu(), m_layout.optionsBox); },
-                                             [this] { RunSearch(m_query->text().toStdString()); }});
 }
 
 // The recall goes before the members its signals reach; the children would
@@ -165,6 +161,12 @@ void CLumoraDlg::AfterFirstFrame()
     setWindowIcon(m_hIcon);
     GrabStoredHotkey();
     m_recall->Load();
+    // What screen readers see: three buttons the first frame can do without
+    // (their styles and fonts cost as much as the rest of the bar's start).
+    // A press on a box does what a click on it does.
+    m_accessible = new CBarAccessible(this, {[this] { OpenPopup(EngineMenu(), m_layout.engineBox); },
+                                             [this] { OpenPopup(OptionsMenu(), m_layout.optionsBox); },
+                                             [this] { RunSearch(m_query->text().toStdString()); }});
 }
 
 // Window managers that prevent focus stealing (kwin) give a new window the

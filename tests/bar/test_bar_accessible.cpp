@@ -92,6 +92,8 @@ TEST_F(BarAccessibleTest, TheBoxesAreNamedPushButtonsInReadingOrder)
     CLumoraDlg bar;
     bar.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&bar));
+    // The boxes come with the start-up work that follows the first frame.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return bar.IsStartupFinished(); }));
     QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&bar);
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->text(QAccessible::Name), QStringLiteral("Lumora"));
@@ -123,6 +125,8 @@ TEST_F(BarAccessibleTest, NamesFollowTheEngineTheTextAndTheButtonView)
     CLumoraDlg bar;
     bar.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&bar));
+    // The boxes come with the start-up work that follows the first frame.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return bar.IsStartupFinished(); }));
     QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&bar);
 
     bar.OnCommand(kFirstEngineCommand + 1);
@@ -157,6 +161,8 @@ TEST_F(BarAccessibleTest, PressesDoWhatAClickOnTheBoxDoes)
     CLumoraDlg bar;
     bar.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&bar));
+    // The boxes come with the start-up work that follows the first frame.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return bar.IsStartupFinished(); }));
     QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&bar);
 
     bar.QueryField()->setText(QStringLiteral("cats"));
