@@ -195,6 +195,8 @@ TEST_F(BarAppearanceTest, ButtonViewSetsTheEditWidthAndRepaintsTheSearchBoxOnly)
     bar.OnCommand(kAutoHideCommand);  // off: the bar stays put while this runs
     bar.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&bar));
+    // What start-up adds after the first frame is painted before counting.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return bar.IsStartupFinished(); }));
     QCoreApplication::processEvents();
     PaintRecorder recorder(&bar);
 
