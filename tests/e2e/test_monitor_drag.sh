@@ -9,9 +9,7 @@ source "$(dirname "$0")/bar.sh"
 # shellcheck source=xorg.sh
 source "$(dirname "$0")/xorg.sh"
 
-LUMORA=${1:?usage: $0 <lumora binary>}
-e2e_init
-e2e_start_xorg
+xorg_setup "$@"
 monitors_laptop_below
 
 left=$((1280 / 2 - BAR_W / 2))

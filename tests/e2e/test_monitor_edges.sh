@@ -11,9 +11,7 @@ source "$(dirname "$0")/bar.sh"
 # shellcheck source=xorg.sh
 source "$(dirname "$0")/xorg.sh"
 
-LUMORA=${1:?usage: $0 <lumora binary>}
-e2e_init
-e2e_start_xorg
+xorg_setup "$@"
 monitors_laptop_below
 
 # The catalogue's frame lies on the monitor x y w h, centred across it and

@@ -10,9 +10,7 @@ source "$(dirname "$0")/bar.sh"
 # shellcheck source=xorg.sh
 source "$(dirname "$0")/xorg.sh"
 
-LUMORA=${1:?usage: $0 <lumora binary>}
-e2e_init
-e2e_start_xorg
+xorg_setup "$@"
 
 # --- the primary on the right: centred on it ---------------------------------
 monitors_primary_right

@@ -66,6 +66,13 @@ _xorg_ready() {
 
 # The laptop L (primary, 1280x800 at 0,224) and the external R (1920x1024
 # at 1280,0), aligned at the bottom.
+# xorg_setup <lumora binary>: as e2e_setup, on Xorg's dummy driver.
+xorg_setup() {
+    LUMORA=${1:?usage: $0 <lumora binary>}
+    e2e_init
+    e2e_start_xorg
+}
+
 monitors_laptop_below() {
     x xrandr --setmonitor L 1280/338x800/211+0+224 DUMMY0 >/dev/null
     x xrandr --setmonitor R 1920/508x1024/287+1280+0 none >/dev/null
