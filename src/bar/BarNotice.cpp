@@ -4,28 +4,18 @@
 #include "bar/BarNotice.h"
 
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QPainter>
-#include <QScreen>
 
 #include <algorithm>
 
-namespace {
+using UnderField::kBorder;
+using UnderField::kTextMargin;
 
-constexpr int kBorder = 1;
-constexpr int kTextMargin = 4;
-constexpr int kPadding = 4;  // added to the font's height, as a list row
-
-}  // namespace
-
-// A tool tip window, like the list of earlier searches: on X11 an
-// override-redirect window the window manager leaves alone.
+// A window like the list of earlier searches, one row high.
 CBarNotice::CBarNotice(QWidget* owner)
-    : QWidget(owner, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus)
+    : QWidget(owner, UnderField::kWindowFlags)
 {
-    setAttribute(Qt::WA_ShowWithoutActivating);
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    setFocusPolicy(Qt::NoFocus);
+    UnderField::PrepareWindow(this);
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, &QWidget::hide);
 }
@@ -38,14 +28,8 @@ void CBarNotice::ShowNotice(const QString& text, const SCompletionLook& look)
     setFont(look.font);
     const QFontMetrics metrics(look.font);
     const int width = std::max(look.anchor.width(), metrics.horizontalAdvance(text) + 2 * (kTextMargin + kBorder));
-    const int height = metrics.height() + kPadding + 2 * kBorder;
-
-    QPoint topLeft = look.anchor.bottomLeft() + QPoint(0, 1);
-    if (const QScreen* screen = QGuiApplication::screenAt(look.anchor.center())) {
-        const QRect area = screen->geometry();
-        topLeft.setX(std::max(area.left(), std::min(topLeft.x(), area.right() + 1 - width)));
-    }
-    setGeometry(QRect(topLeft, QSize(width, height)));
+    const int height = metrics.height() + UnderField::kRowPadding + 2 * kBorder;
+    setGeometry(UnderField::PlaceUnder(look.anchor, QSize(width, height)));
     show();
     raise();
     update();

@@ -14,22 +14,35 @@
 
 namespace {
 
-constexpr int kBorder = 1;
-constexpr int kTextMargin = 4;  // left and right of each row's text
-constexpr int kRowPadding = 4;  // added to the font's height
+using UnderField::kBorder;
+using UnderField::kRowPadding;
+using UnderField::kTextMargin;
 // Long searches widen the list up to this many field widths, then elide.
 constexpr int kMaxWidthFactor = 3;
 
 }  // namespace
 
-// A tool tip window: on X11 an override-redirect window, which the window
-// manager neither decorates, moves nor gives the focus to.
-CCompletionList::CCompletionList(QWidget* owner)
-    : QWidget(owner, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus)
+void UnderField::PrepareWindow(QWidget* window)
 {
-    setAttribute(Qt::WA_ShowWithoutActivating);
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    setFocusPolicy(Qt::NoFocus);
+    window->setAttribute(Qt::WA_ShowWithoutActivating);
+    window->setAttribute(Qt::WA_OpaquePaintEvent);
+    window->setFocusPolicy(Qt::NoFocus);
+}
+
+QRect UnderField::PlaceUnder(const QRect& anchor, QSize size)
+{
+    QPoint topLeft = anchor.bottomLeft() + QPoint(0, 1);
+    if (const QScreen* screen = QGuiApplication::screenAt(anchor.center())) {
+        const QRect area = screen->geometry();
+        topLeft.setX(std::max(area.left(), std::min(topLeft.x(), area.right() + 1 - size.width())));
+    }
+    return QRect(topLeft, size);
+}
+
+CCompletionList::CCompletionList(QWidget* owner)
+    : QWidget(owner, UnderField::kWindowFlags)
+{
+    UnderField::PrepareWindow(this);
     setMouseTracking(true);
     setAccessibleName(tr("Earlier searches"));
 }
@@ -78,12 +91,7 @@ void CCompletionList::Place(const SCompletionLook& look)
     const int width = std::clamp(widest + 2 * (kTextMargin + kBorder), fieldWidth, kMaxWidthFactor * fieldWidth);
     const int height = Count() * RowHeight() + 2 * kBorder;
 
-    QPoint topLeft = look.anchor.bottomLeft() + QPoint(0, 1);
-    if (const QScreen* screen = QGuiApplication::screenAt(look.anchor.center())) {
-        const QRect area = screen->geometry();
-        topLeft.setX(std::max(area.left(), std::min(topLeft.x(), area.right() + 1 - width)));
-    }
-    setGeometry(QRect(topLeft, QSize(width, height)));
+    setGeometry(UnderField::PlaceUnder(look.anchor, QSize(width, height)));
     update();
 }
 

@@ -9,6 +9,21 @@
 #include <QStringList>
 #include <QWidget>
 
+// The windows that open under the query field (this list, the bar's
+// notice) share their frame and their place.
+namespace UnderField {
+inline constexpr int kBorder = 1;
+inline constexpr int kTextMargin = 4;  // left and right of the text
+inline constexpr int kRowPadding = 4;  // added to the font's height
+// A tool tip window: on X11 an override-redirect window, which the window
+// manager neither decorates, moves nor gives the focus to.
+inline constexpr Qt::WindowFlags kWindowFlags = Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus;
+// Sets what keeps such a window from ever taking the keyboard.
+void PrepareWindow(QWidget* window);
+// Just under `anchor`, moved left as far as needed to stay on its screen.
+QRect PlaceUnder(const QRect& anchor, QSize size);
+}  // namespace UnderField
+
 // What the list looks like and where it hangs: the bar's colours and query
 // font, and the query field's white area in global coordinates.
 struct SCompletionLook {
